@@ -1,0 +1,48 @@
+#include "RuntimeError.h"
+
+#include <cerrno>
+
+namespace runtime_error {
+
+QString description(int number) {
+    switch (number) {
+    case InvalidProcedureCall: return QStringLiteral("プロシージャの呼び出し、または引数が不正です。");
+    case Overflow: return QStringLiteral("オーバーフローしました。");
+    case OutOfMemory: return QStringLiteral("メモリが不足しています。");
+    case SubscriptOutOfRange: return QStringLiteral("インデックスが有効範囲にありません。");
+    case TypeMismatch: return QStringLiteral("型が一致しません。");
+    case OutOfStackSpace: return QStringLiteral("スタック領域が不足しています。");
+    case InternalError: return QStringLiteral("内部エラーです。");
+    case BadFileNameOrNumber: return QStringLiteral("ファイル名または番号が不正です。");
+    case FileNotFound: return QStringLiteral("ファイルが見つかりません。");
+    case DeviceIoError: return QStringLiteral("デバイス I/O エラーです。");
+    case DiskFull: return QStringLiteral("ディスクの空き容量が不足しています。");
+    case InputPastEndOfFile: return QStringLiteral("ファイルにこれ以上データがありません。");
+    case DeviceUnavailable: return QStringLiteral("デバイスが準備されていません。");
+    case PermissionDenied: return QStringLiteral("書き込みできません。");
+    case PathFileAccessError: return QStringLiteral("パス名が無効です。");
+    case PathNotFound: return QStringLiteral("パスが見つかりません。");
+    case InvalidPropertyValue: return QStringLiteral("プロパティの値が不正です。");
+    case InvalidPicture: return QStringLiteral("ピクチャが不正です。");
+    default: return QStringLiteral("アプリケーション定義またはオブジェクト定義のエラーです。");
+    }
+}
+
+int fromErrno(int err) {
+    switch (err) {
+    case ENOENT: return FileNotFound;
+    case ENOTDIR: return PathNotFound;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS: return PathFileAccessError;
+    case ENAMETOOLONG: return BadFileNameOrNumber;
+    case ENOMEM: return OutOfMemory;
+    case ENOSPC: return DiskFull;
+    case ENXIO:
+    case ENODEV: return DeviceUnavailable;
+    default: return DeviceIoError;
+    }
+}
+
+}  // namespace runtime_error

@@ -1,0 +1,13 @@
+#pragma once
+
+// The two ways the program lets time pass on its one thread.
+namespace waiting {
+
+// Lets every pending event run, user input included.
+void processPendingEvents();
+
+// Returns after `ms` milliseconds. Meanwhile windows keep painting and timers
+// run, but user input stays queued and is handled after the wait ends.
+void blockFor(int ms);
+
+}  // namespace waiting
