@@ -53,34 +53,38 @@ Converter& encoder() {
 
 QString decode(QByteArrayView bytes) {
     if (bytes.isEmpty()) return {};
-    Converter& conv = decoder();
-    QString result;
-    if (!conv.valid()) {
-        // Without a converter keep the ASCII part readable.
-        for (char c : bytes) result.append(static_cast<unsigned char>(c) < 0x80 ? QChar(c) : QChar(kUndecodable));
-        return result;
-    }
-    conv.reset();
-    std::vector<char16_t> buffer(static_cast<size_t>(bytes.size()) + 1);
+    // Every byte gives at most one UTF-16 unit, so the result is written in place.
+    QString result(bytes.size(), Qt::Uninitialized);
+    char* const start = reinterpret_cast<char*>(result.data());
+    char* out = start;
+    size_t outLeft = static_cast<size_t>(bytes.size()) * sizeof(char16_t);
+    const auto put = [&](char16_t unit) {
+        *reinterpret_cast<char16_t*>(out) = unit;
+        out += sizeof(char16_t);
+        outLeft -= sizeof(char16_t);
+    };
     const char* in = bytes.data();
     size_t inLeft = static_cast<size_t>(bytes.size());
+    Converter& conv = decoder();
+    if (conv.valid()) conv.reset();
     while (inLeft > 0) {
-        char* out = reinterpret_cast<char*>(buffer.data());
-        size_t outLeft = buffer.size() * sizeof(char16_t);
-        const bool done = conv.convert(in, inLeft, out, outLeft);
-        result.append(reinterpret_cast<const QChar*>(buffer.data()),
-                      static_cast<qsizetype>((out - reinterpret_cast<char*>(buffer.data())) / 2));
-        if (done) break;
-        if (errno == E2BIG) continue;
-        // An invalid or incomplete sequence: a lead byte swallows a valid trail
-        // byte with it, anything else stands alone.
+        if (conv.valid() && conv.convert(in, inLeft, out, outLeft)) break;
+        // An invalid or incomplete sequence: a lead byte takes a valid trail
+        // byte with it, anything else stands alone. Without a converter only
+        // ASCII stays readable.
         const auto lead = static_cast<unsigned char>(in[0]);
-        const size_t skip = (isLeadByte(lead) && inLeft >= 2 && isTrailByte(static_cast<unsigned char>(in[1]))) ? 2 : 1;
-        result.append(QChar(kUndecodable));
+        size_t skip = 1;
+        if (!conv.valid() && lead < 0x80)
+            put(lead);
+        else {
+            if (isLeadByte(lead) && inLeft >= 2 && isTrailByte(static_cast<unsigned char>(in[1]))) skip = 2;
+            put(kUndecodable);
+        }
         in += skip;
         inLeft -= skip;
-        conv.reset();
+        if (conv.valid()) conv.reset();
     }
+    result.truncate(static_cast<qsizetype>((out - start) / sizeof(char16_t)));
     return result;
 }
 

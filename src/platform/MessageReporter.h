@@ -2,15 +2,20 @@
 
 #include <QString>
 
+#include <utility>
+
 // Every message the program shows to the user goes through this seam: a modal
 // message box in the program, a recorder in tests.
 struct Message {
     enum class Icon { None, Information, Warning, Critical };
 
+    Message(QString text, QString title = {}, Icon icon = Icon::None)
+        : text(std::move(text)), title(std::move(title)), icon(icon) {}
+
     QString text;
     // Empty means the program's own title.
     QString title;
-    Icon icon = Icon::None;
+    Icon icon;
 };
 
 class MessageReporter {

@@ -1,7 +1,5 @@
 #include "RuntimeError.h"
 
-#include <cerrno>
-
 namespace runtime_error {
 
 QString description(int number) {
@@ -25,23 +23,6 @@ QString description(int number) {
     case InvalidPropertyValue: return QStringLiteral("プロパティの値が不正です。");
     case InvalidPicture: return QStringLiteral("ピクチャが不正です。");
     default: return QStringLiteral("アプリケーション定義またはオブジェクト定義のエラーです。");
-    }
-}
-
-int fromErrno(int err) {
-    switch (err) {
-    case ENOENT: return FileNotFound;
-    case ENOTDIR: return PathNotFound;
-    case EACCES:
-    case EPERM:
-    case EISDIR:
-    case EROFS: return PathFileAccessError;
-    case ENAMETOOLONG: return BadFileNameOrNumber;
-    case ENOMEM: return OutOfMemory;
-    case ENOSPC: return DiskFull;
-    case ENXIO:
-    case ENODEV: return DeviceUnavailable;
-    default: return DeviceIoError;
     }
 }
 

@@ -31,7 +31,4 @@ enum Number : int {
 // application-defined text.
 QString description(int number);
 
-// The number a failed file operation reports for an errno value.
-int fromErrno(int err);
-
 }  // namespace runtime_error

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
 #include "RuntimeError.h"
 
 TEST(RuntimeError, DescribesTheNumbersTheProgramReports) {
@@ -12,12 +10,4 @@ TEST(RuntimeError, DescribesTheNumbersTheProgramReports) {
     const int reported[] = {5, 6, 7, 9, 13, 28, 51, 52, 53, 57, 61, 62, 68, 70, 75, 76, 380, 481};
     const QString generic = runtime_error::description(-1);
     for (int n : reported) EXPECT_NE(runtime_error::description(n), generic) << n;
-}
-
-TEST(RuntimeError, MapsFileErrorsToTheirNumbers) {
-    EXPECT_EQ(runtime_error::fromErrno(ENOENT), runtime_error::FileNotFound);
-    EXPECT_EQ(runtime_error::fromErrno(EACCES), runtime_error::PathFileAccessError);
-    EXPECT_EQ(runtime_error::fromErrno(EISDIR), runtime_error::PathFileAccessError);
-    EXPECT_EQ(runtime_error::fromErrno(ENOTDIR), runtime_error::PathNotFound);
-    EXPECT_EQ(runtime_error::fromErrno(EIO), runtime_error::DeviceIoError);
 }
