@@ -12,7 +12,7 @@ public:
         return values_.value(name, defaultValue);
     }
     void write(const QString& name, const QVariant& value, const QVariant& defaultValue) {
-        if (value == defaultValue)
+        if (isDefault(value, defaultValue))
             values_.remove(name);
         else
             values_.insert(name, value);
@@ -21,5 +21,13 @@ public:
     const QMap<QString, QVariant>& values() const { return values_; }
 
 private:
+    // QVariant finds the text "0" equal to the number 0; a text is never a
+    // numeric default, nor a number a text one.
+    static bool isDefault(const QVariant& value, const QVariant& defaultValue) {
+        const bool text = value.typeId() == QMetaType::QString;
+        const bool defaultText = defaultValue.typeId() == QMetaType::QString;
+        return text == defaultText && value == defaultValue;
+    }
+
     QMap<QString, QVariant> values_;
 };

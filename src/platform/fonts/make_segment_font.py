@@ -13,10 +13,11 @@ import sys
 from fontTools.ttLib import TTFont
 from fontTools.ttLib.tables import ttProgram
 
-# Fractions of the em the displays' cells expect (13/24 wide, 20/24 high).
-DIGIT_ADVANCE = 0.54
-INK_HEIGHT = 0.78
-ASCENT = 0.80
+# Fractions of the em the displays' standard cell expects: 13 x 20 pixels at
+# 24 pixels to the em, the ink kept clear of both edges.
+DIGIT_ADVANCE = 13 / 24
+INK_HEIGHT = 0.74
+ASCENT = 0.82
 
 
 def main(source, family, style, output):

@@ -1,0 +1,29 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "Fonts.h"
+#include "M_Degit.h"
+
+// One redraw of a display, as a fare or clock update causes it.
+static void redrawOnValue(benchmark::State& state) {
+    M_Degit display;
+    display.setKeta(static_cast<qint16>(state.range(0)));
+    int value = 0;
+    for (auto _ : state) {
+        display.setValue(DigitValue::number(value));
+        value = (value + 7) % 1000;
+    }
+}
+BENCHMARK(redrawOnValue)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    fonts::registerApplicationFonts();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

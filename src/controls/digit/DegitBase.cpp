@@ -1,0 +1,152 @@
+#include "DegitBase.h"
+
+#include <QPainter>
+
+#include "DegitLook.h"
+#include "DigitFormat.h"
+#include "PropertyBag.h"
+#include "Sibling.h"
+
+DegitBase::DegitBase(QWidget* parent) : QWidget(parent), formatDialog_(&Sibling::Call_dlg100) {
+    // The surface covers the whole widget, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DegitBase::setValue(const DigitValue& value) {
+    value_ = value;
+    markChanged();
+    redraw();
+}
+
+void DegitBase::setBaseForeColor(quint32 color) {
+    baseForeColor_ = color;
+    markChanged();
+    redraw();
+}
+
+void DegitBase::setDegitForeColor(quint32 color) {
+    degitForeColor_ = color;
+    markChanged();
+    redraw();
+}
+
+void DegitBase::setFillZero(qint16 fillZero) {
+    fillZero_ = fillZero > keta_ ? keta_ : fillZero;
+    markChanged();
+}
+
+void DegitBase::setZeroMode(qint16 zeroMode) {
+    // Negative modes are kept: they mean "no substitution".
+    zeroMode_ = zeroMode >= 4 ? 0 : zeroMode;
+    markChanged();
+}
+
+void DegitBase::setDegitStyle(qint16 degitStyle) {
+    degitStyle_ = degitStyle;
+    markChanged();
+    redraw();
+}
+
+void DegitBase::setUserSet(bool userSet) {
+    userSet_ = userSet;
+    markChanged();
+}
+
+void DegitBase::setBackColor(quint32 color) {
+    applyBackColor(color);
+    markChanged();
+    redraw();
+}
+
+qint16 DegitBase::clampedShift(qint16 shift) const {
+    if (shift > keta_ - 1) shift = static_cast<qint16>(keta_ - 1);
+    return shift < 0 ? 0 : shift;
+}
+
+int DegitBase::ShowSetDlg() {
+    qint16 zeroMode = zeroMode_;
+    qint16 shift = shift_;
+    qint16 fillZero = fillZero_;
+    const int result = formatDialog_(hwnd(), keta_, zeroMode, shift, fillZero);
+    // Whatever the dialog left is taken as it is, even when it was cancelled.
+    zeroMode_ = zeroMode;
+    shift_ = shift;
+    fillZero_ = fillZero;
+    redraw();
+    return result;
+}
+
+void DegitBase::ResetDegit(bool nMode) {
+    const qint16 shift = shift_;
+    const qint16 zeroMode = zeroMode_;
+    const qint16 fillZero = fillZero_;
+    setShift(0);
+    setZeroMode(0);
+    setFillZero(0);
+    setValue(DigitValue::text(nMode ? QString(qMax<int>(keta_, 0), u'8') : QString()));
+    setShift(shift);
+    setZeroMode(zeroMode);
+    setFillZero(fillZero);
+}
+
+void DegitBase::ReadProperties(const PropertyBag& bag) {
+    baseForeColor_ = bag.read(QStringLiteral("BaseForeColor"), kDefaultBaseForeColor).toUInt();
+    degitForeColor_ = bag.read(QStringLiteral("DegitForeColor"), kDefaultDegitForeColor).toUInt();
+    fillZero_ = static_cast<qint16>(bag.read(QStringLiteral("FillZero"), kDefaultFillZero).toInt());
+    zeroMode_ = static_cast<qint16>(bag.read(QStringLiteral("ZeroMode"), kDefaultZeroMode).toInt());
+    shift_ = static_cast<qint16>(bag.read(QStringLiteral("Shift"), kDefaultShift).toInt());
+    keta_ = static_cast<qint16>(bag.read(QStringLiteral("Keta"), kDefaultKeta).toInt());
+    degitSize_ = static_cast<qint16>(bag.read(QStringLiteral("DegitSize"), kDefaultDegitSize).toInt());
+    degitStyle_ = static_cast<qint16>(bag.read(QStringLiteral("DegitStyle"), kDefaultDegitStyle).toInt());
+    value_ = DigitValue::fromVariant(bag.read(QStringLiteral("Value"), kDefaultValue));
+    userSet_ = bag.read(QStringLiteral("UserSet"), kDefaultUserSet).toBool();
+    applyBackColor(bag.read(QStringLiteral("BackColor"), kDefaultBackColor).toUInt());
+}
+
+void DegitBase::WriteProperties(PropertyBag& bag) const {
+    bag.write(QStringLiteral("BaseForeColor"), baseForeColor_, kDefaultBaseForeColor);
+    bag.write(QStringLiteral("DegitForeColor"), degitForeColor_, kDefaultDegitForeColor);
+    bag.write(QStringLiteral("FillZero"), fillZero_, kDefaultFillZero);
+    bag.write(QStringLiteral("ZeroMode"), zeroMode_, kDefaultZeroMode);
+    bag.write(QStringLiteral("Shift"), shift_, kDefaultShift);
+    bag.write(QStringLiteral("Keta"), keta_, kDefaultKeta);
+    bag.write(QStringLiteral("DegitSize"), degitSize_, kDefaultDegitSize);
+    bag.write(QStringLiteral("DegitStyle"), degitStyle_, kDefaultDegitStyle);
+    bag.write(QStringLiteral("Value"), value_.toVariant(), kDefaultValue);
+    bag.write(QStringLiteral("UserSet"), userSet_, kDefaultUserSet);
+    bag.write(QStringLiteral("BackColor"), backColor_, kDefaultBackColor);
+}
+
+QString DegitBase::formattedValue() const {
+    return digit_format::formatValue(value_, zeroMode_, fillZero_, shift_);
+}
+
+QImage& DegitBase::surface() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (surface_.size() != pixels || surface_.devicePixelRatio() != ratio) {
+        QImage resized(pixels, QImage::Format_RGB32);
+        resized.setDevicePixelRatio(ratio);
+        resized.fill(degit_look::color(backColor_));
+        if (!resized.isNull() && !surface_.isNull()) QPainter(&resized).drawImage(0, 0, surface_);
+        surface_ = std::move(resized);
+    }
+    return surface_;
+}
+
+void DegitBase::clearSurface() {
+    surface().fill(degit_look::color(backColor_));
+    update();
+}
+
+void DegitBase::applyBackColor(quint32 color) {
+    backColor_ = color;
+    clearSurface();
+}
+
+void DegitBase::paintEvent(QPaintEvent*) {
+    // Only the kept picture is shown; drawing happens when properties change.
+    QPainter(this).drawImage(0, 0, surface());
+}
+
+void DegitBase::mouseDoubleClickEvent(QMouseEvent*) { emit DblClick(); }

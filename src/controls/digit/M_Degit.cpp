@@ -1,0 +1,71 @@
+#include "M_Degit.h"
+
+#include <QPainter>
+
+#include "DegitLook.h"
+#include "DigitFormat.h"
+#include "OsVersion.h"
+#include "Twips.h"
+
+M_Degit::M_Degit(QWidget* parent)
+    : DegitBase(parent),
+      charExtra_(os_version::isLegacyWindows() ? 1 : 0),
+      boldFace_(!os_version::isLegacyWindows()) {
+    resizeToSizeClass();
+    clearSurface();
+}
+
+void M_Degit::setKeta(qint16 keta) {
+    storeKeta(keta);
+    markChanged();
+    if (keta < 1 || keta > 15) storeKeta(4);
+    resizeToSizeClass();
+    redraw();
+}
+
+void M_Degit::setDegitSize(qint16 degitSize) {
+    storeDegitSize(degitSize);
+    markChanged();
+    if (degitSize < 1 || degitSize > 3) storeDegitSize(0);
+    resizeToSizeClass();
+    redraw();
+}
+
+void M_Degit::setShift(qint16 shift) {
+    storeShift(clampedShift(shift));
+    markChanged();
+}
+
+void M_Degit::resizeToSizeClass() {
+    const degit_look::SizeClass size = degit_look::sizeClass(DegitSize());
+    resize(twips::toPixels(size.digitWidth * Keta()), twips::toPixels(size.height));
+}
+
+void M_Degit::DrawDegit() {
+    const QString v = formattedValue();
+
+    const degit_look::SizeClass size = degit_look::sizeClass(DegitSize());
+    QFont font(degit_look::faceName(DegitStyle()));
+    font.setBold(boldFace_);
+    font.setPixelSize(twips::pointsToPixels(size.points));
+    // The faces have one advance for every size: spacing them out to the
+    // class's digit width keeps the value on its eights in every class.
+    const qreal spread = twips::toPixels(size.digitWidth) - QFontMetricsF(font).horizontalAdvance(u'8');
+    font.setLetterSpacing(QFont::AbsoluteSpacing, charExtra_ + spread);
+
+    clearSurface();
+    QImage& image = surface();
+    if (image.isNull()) return;
+    QPainter painter(&image);
+    painter.setFont(font);
+
+    const QString text = digit_format::rightmost(v, Keta());
+    const QFontMetricsF metrics(font);
+    const qreal w = metrics.horizontalAdvance(text);
+    // The text cell starts one pixel above the top edge; drawText wants the baseline.
+    const qreal baseline = -1 + metrics.ascent();
+    painter.setPen(degit_look::color(BaseForeColor()));
+    painter.drawText(QPointF(0, baseline), QString(qMax<int>(Keta(), 0), u'8'));
+    painter.setPen(degit_look::color(DegitForeColor()));
+    painter.drawText(QPointF(width() - w, baseline), text);
+}
