@@ -18,7 +18,7 @@ protected:
     void keyPressEvent(QKeyEvent*) override { ++keys; }
 };
 
-// Deferral of real window-system input needs a display; the end-to-end test
+// Deferral of real window-system input needs a display: wait_input_check.sh
 // covers it. Here: the wait lasts as long as asked and keeps the loop alive.
 TEST(Wait, BlockingWaitLastsItsTimeAndKeepsTimersRunning) {
     int ticks = 0;

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QCalendarWidget>
-#include <QColorDialog>
 #include <QComboBox>
-#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -49,46 +46,6 @@ TEST_F(SiblingFiles, TheFileDialogTakesTheFilterPairsAndGivesThePath) {
     EXPECT_EQ(Sibling::Zf3FileDlg(nullptr, filter, QString(), QStringLiteral("プラグインの選択")), plugin());
 }
 
-TEST_F(SiblingFiles, TheFileDialogGivesTheEmptyTextOnCancel) {
-    ModalDriver driver([](QDialog* dialog) { dialog->reject(); });
-    EXPECT_EQ(Sibling::Zf3FileDlg(nullptr, {}, plugin(), QStringLiteral("サウンドの選択")), QString());
-}
-
-TEST_F(SiblingFiles, TheFolderDialogGivesTheFolder) {
-    ModalDriver driver([&](QDialog* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("運賃データの場所"));
-        qobject_cast<QFileDialog*>(dialog)->setDirectory(folder());
-        dialog->accept();
-    });
-    EXPECT_EQ(Sibling::Zf3FolderDlg(nullptr, QStringLiteral("運賃データの場所")), folder());
-
-    ModalDriver cancel([](QDialog* dialog) { dialog->reject(); });
-    EXPECT_EQ(Sibling::Zf3FolderDlg(nullptr, QString()), QString());
-}
-
-TEST(SiblingDialogs, TheColourComesBackOnlyWhenChosen) {
-    std::array<qint32, 17> custom{};
-    custom.fill(0x00FFFFFF);
-    custom[16] = 0x00ABCDEF;
-    quint32 color = 0x00000080;
-    ModalDriver choose([](QDialog* dialog) {
-        qobject_cast<QColorDialog*>(dialog)->setCurrentColor(QColor(0, 0x80, 0xFF));
-        QColorDialog::setCustomColor(15, QColor(1, 2, 3));
-        dialog->accept();
-    });
-    EXPECT_TRUE(Sibling::Zf3ChooseColor(nullptr, color, custom));
-    EXPECT_EQ(color, 0x00FF8000u);
-    EXPECT_EQ(custom[15], 0x00030201);
-    EXPECT_EQ(custom[16], 0x00ABCDEF);
-
-    ModalDriver cancel([](QDialog* dialog) {
-        qobject_cast<QColorDialog*>(dialog)->setCurrentColor(Qt::red);
-        dialog->reject();
-    });
-    EXPECT_FALSE(Sibling::Zf3ChooseColor(nullptr, color, custom));
-    EXPECT_EQ(color, 0x00FF8000u);
-}
-
 TEST(SiblingDialogs, TheDisplayFormatComesBackThroughTheReferences) {
     qint16 zeroMode = 0, shift = 0, fillZero = 0;
     ModalDriver accept([](QDialog* dialog) {
@@ -120,19 +77,6 @@ TEST(SiblingDialogs, TheInformationShowsTheJapaneseText) {
     });
     Sibling::Call_dlg110(nullptr, QStringLiteral("型番：運賃表示器\r\nバージョン：2.0.1\r\n"));
     EXPECT_EQ(shown, QStringLiteral("型番：運賃表示器\nバージョン：2.0.1\n"));
-}
-
-TEST(SiblingDialogs, TheDateComesBackInTheRecord) {
-    DateRecord date{0, 0, 0, 0};
-    ModalDriver driver([](QDialog* dialog) {
-        child<QCalendarWidget>(dialog, "calendar")->setSelectedDate(QDate(2008, 8, 8));
-        dialog->accept();
-    });
-    EXPECT_NE(Sibling::Call_dlg111(nullptr, date), 0);
-    EXPECT_EQ(date.year, 2008);
-    EXPECT_EQ(date.month, 8);
-    EXPECT_EQ(date.day, 8);
-    EXPECT_EQ(date.dayOfWeek, 5);  // a Friday
 }
 
 }  // namespace

@@ -65,20 +65,6 @@ TEST(Call_dlg100, CancellingLeavesTheValues) {
     EXPECT_EQ(f.fillZero, 1);
 }
 
-TEST(Call_dlg100, ShowsTheGivenValues) {
-    Format f{1, 2, 3};
-    ModalDriver driver([](QDialog* dialog) {
-        EXPECT_TRUE(child<QRadioButton>(dialog, "zeroMode1")->isChecked());
-        EXPECT_EQ(child<QSpinBox>(dialog, "shift")->value(), 2);
-        EXPECT_EQ(child<QSpinBox>(dialog, "fillZero")->value(), 3);
-        dialog->accept();
-    });
-    EXPECT_EQ(Call_dlg100(nullptr, 5, &f.zeroMode, &f.shift, &f.fillZero), 1);
-    EXPECT_EQ(f.zeroMode, 1);
-    EXPECT_EQ(f.shift, 2);
-    EXPECT_EQ(f.fillZero, 3);
-}
-
 TEST(Call_dlg100, TheDigitCountLimitsShiftAndFill) {
     struct Case {
         int16_t keta;
