@@ -4,10 +4,11 @@
 
 #include "Fonts.h"
 #include "M_Degit.h"
+#include "M_DegitEmNB.h"
+#include "Twips.h"
 
 // One redraw of a display, as a fare or clock update causes it.
-static void redrawOnValue(benchmark::State& state) {
-    M_Degit display;
+static void redraw(DegitBase& display, benchmark::State& state) {
     display.setKeta(static_cast<qint16>(state.range(0)));
     int value = 0;
     for (auto _ : state) {
@@ -15,7 +16,21 @@ static void redrawOnValue(benchmark::State& state) {
         value = (value + 7) % 1000;
     }
 }
-BENCHMARK(redrawOnValue)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+static void clockDisplay(benchmark::State& state) {
+    M_Degit display;
+    redraw(display, state);
+}
+
+// A fare field at its size on the board.
+static void fareDisplay(benchmark::State& state) {
+    M_DegitEmNB display;
+    display.resize(twips::toPixels(975, 510));
+    redraw(display, state);
+}
+
+BENCHMARK(clockDisplay)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(fareDisplay)->Arg(3)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -18,6 +18,9 @@ from fontTools.ttLib.tables import ttProgram
 DIGIT_ADVANCE = 13 / 24
 INK_HEIGHT = 0.74
 ASCENT = 0.82
+# Below the baseline the cell holds no ink, as in text faces: the scalable
+# display stretches its picture so that this part falls outside the control.
+DESCENT = 0.11
 
 
 def main(source, family, style, output):
@@ -61,15 +64,16 @@ def main(source, family, style, output):
             del font[table]
 
     ascent = round(ASCENT * upem)
+    descent = round(DESCENT * upem)
     font["hhea"].ascent = ascent
-    font["hhea"].descent = 0
+    font["hhea"].descent = -descent
     font["hhea"].lineGap = 0
     os2 = font["OS/2"]
     os2.sTypoAscender = ascent
-    os2.sTypoDescender = 0
+    os2.sTypoDescender = -descent
     os2.sTypoLineGap = 0
     os2.usWinAscent = ascent
-    os2.usWinDescent = 0
+    os2.usWinDescent = descent
     os2.xAvgCharWidth = digit_advance
     font["head"].yMax = max(font["head"].yMax, ascent)
 

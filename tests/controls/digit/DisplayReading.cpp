@@ -13,9 +13,8 @@ namespace {
 
 using Mask = std::vector<bool>;
 
-// How far a glyph may sit from its cell: the faces' advance is not exactly
-// the cell width in every size class.
-constexpr int kDrift = 3;
+// How far a glyph may sit from its cell: glyphs land on fractional positions.
+constexpr int kDrift = 1;
 
 QSize cellSize(const M_Degit& display) {
     const degit_look::SizeClass size = degit_look::sizeClass(display.DegitSize());

@@ -1,0 +1,7 @@
+#include "Options.h"
+
+Options Options::startupDefaults() {
+    Options options;
+    setModelDefaults(options.panel);
+    return options;
+}
