@@ -20,6 +20,7 @@ QString description(int number) {
     case PermissionDenied: return QStringLiteral("書き込みできません。");
     case PathFileAccessError: return QStringLiteral("パス名が無効です。");
     case PathNotFound: return QStringLiteral("パスが見つかりません。");
+    case ObjectVariableNotSet: return QStringLiteral("オブジェクト変数または With ブロック変数が設定されていません。");
     case InvalidPropertyValue: return QStringLiteral("プロパティの値が不正です。");
     case InvalidPicture: return QStringLiteral("ピクチャが不正です。");
     default: return QStringLiteral("アプリケーション定義またはオブジェクト定義のエラーです。");

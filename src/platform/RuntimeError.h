@@ -23,6 +23,7 @@ enum Number : int {
     PermissionDenied = 70,
     PathFileAccessError = 75,
     PathNotFound = 76,
+    ObjectVariableNotSet = 91,
     InvalidPropertyValue = 380,
     InvalidPicture = 481,
 };

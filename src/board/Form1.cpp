@@ -1,0 +1,172 @@
+#include "Form1.h"
+
+#include <QBitmap>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTime>
+#include <QTimer>
+#include <QWindow>
+
+#include "BoardFace.h"
+#include "M_Degit.h"
+#include "M_DegitEmNB.h"
+#include "SharedState.h"
+#include "Twips.h"
+#include "mdlX9_000.h"
+
+namespace {
+
+constexpr int kClientWidth = 6435;  // twips
+constexpr int kClientHeight = 3510;
+constexpr int kCornerEllipse = 28;  // pixels
+constexpr quint32 kFareBackColor = 0x666666;  // RGB 102,102,102
+
+constexpr std::array<int, 4> kColumnLefts = {1650, 2745, 3825, 4920};
+constexpr std::array<int, 4> kCaptionLefts = {1725, 2820, 3885, 4995};
+
+void place(QWidget* control, int left, int top, int width, int height) {
+    control->setGeometry(twips::toPixels(left, top, width, height));
+}
+
+QLabel* caption(QWidget* parent, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("M_NumP1"));
+    font.setPixelSize(twips::pointsToPixels(15.75));
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+Form1::Form1(SharedState& state, MessageReporter& messages) : state_(state), messages_(messages) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("Form2"));
+    setFixedSize(twips::toPixels(kClientWidth, kClientHeight));
+    setAutoFillBackground(false);
+    createControls();
+}
+
+void Form1::createControls() {
+    for (int i = 0; i <= 8; ++i) {
+        Degit[i] = new M_DegitEmNB(this);
+        Degit[i]->setKeta(3);
+        Degit[i]->setBackColor(kFareBackColor);
+        connect(Degit[i], &DegitBase::DblClick, this, [this, i] { Degit_DblClick(i); });
+    }
+    place(Degit[0], 630, -180, 960, 510);
+    Degit[0]->hide();
+    for (int i = 1; i <= 8; ++i) {
+        const int column = (i - 1) % 4;
+        place(Degit[i], kColumnLefts[column], i <= 4 ? 1440 : 2490, 975, 510);
+    }
+
+    lblSeiriNum[0] = new QLabel(QStringLiteral("１"), this);
+    QFont hiddenFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    hiddenFont.setPixelSize(twips::pointsToPixels(11.25));
+    hiddenFont.setBold(true);
+    lblSeiriNum[0]->setFont(hiddenFont);
+    place(lblSeiriNum[0], 330, 0, 780, 240);
+    lblSeiriNum[0]->hide();
+    for (int i = 1; i <= 8; ++i) {
+        lblSeiriNum[i] = caption(this, QString(QChar(u'０' + i)));
+        place(lblSeiriNum[i], kCaptionLefts[(i - 1) % 4], i <= 4 ? 1050 : 2115, 810, 315);
+    }
+
+    for (int i = 0; i < 2; ++i) {
+        TimeDegit[i] = new M_Degit(this);
+        TimeDegit[i]->setKeta(2);
+        TimeDegit[i]->move(twips::toPixels(i == 0 ? 5490 : 5895), twips::toPixels(105));
+        TimeDegit[i]->hide();
+    }
+
+    // Where the stop-name display goes; this model keeps it hidden.
+    ChimeiCtl = new QWidget(this);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    imgRes[0] = QPixmap::fromImage(drawBuiltinBoardFace());
+}
+
+void Form1::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void Form1::Form_Load() {
+    InitFareDigits(*this);
+    SetupModel(*this, state_, messages_);
+    move(0, 0);
+    shapeWindow();
+    update();
+}
+
+void Form1::GetFormInfo() {
+    state_.formInfo.FormLeft = twips::fromPixels(x());
+    state_.formInfo.FormTop = twips::fromPixels(y());
+}
+
+void Form1::SetFormInfo() {
+    // Applied as stored, even off the current screen.
+    move(twips::toPixels(state_.formInfo.FormLeft), twips::toPixels(state_.formInfo.FormTop));
+}
+
+void Form1::shapeWindow() {
+    QBitmap mask(size());
+    mask.fill(Qt::color0);
+    QPainter painter(&mask);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::color1);
+    painter.drawRoundedRect(rect(), kCornerEllipse / 2.0, kCornerEllipse / 2.0);
+    painter.end();
+    setMask(mask);
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    painter.drawPixmap(0, 0, picture_);
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    // Only the background drags: presses on displays and captions reach us
+    // too, but land on a child.
+    if (event->button() != Qt::LeftButton || childAt(event->position().toPoint())) return;
+    if (windowHandle() && windowHandle()->startSystemMove()) return;
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - pos();
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_) move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+
+void Form1::Degit_DblClick(int index) {
+    M_DegitEmNB& clicked = *Degit[index];
+    if (!clicked.UserSet()) return;
+    if (operationPanel_) operationPanel_->setEnabled(false);
+    if (clicked.ShowSetDlg() == 1) {
+        const qint16 zeroMode = clicked.ZeroMode(), shift = clicked.Shift(), fillZero = clicked.FillZero();
+        for (int j = 1; j <= 8; ++j) {
+            const DigitValue value = Degit[j]->Value();
+            Degit[j]->setShift(shift);
+            Degit[j]->setFillZero(fillZero);
+            Degit[j]->setZeroMode(zeroMode);
+            Degit[j]->setValue(value);
+        }
+    }
+    if (operationPanel_) operationPanel_->setEnabled(true);
+}
+
+void Form1::Timer1_Timer() { showClockTime(QTime::currentTime()); }
+
+void Form1::showClockTime(const QTime& time) {
+    const QString now = time.toString(QStringLiteral("HH:mm:ss"));
+    TimeDegit[0]->setValue(DigitValue::number(now.mid(0, 2).toInt()));
+    TimeDegit[1]->setValue(DigitValue::number(now.mid(3, 2).toInt()));
+}
