@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include <QBitmap>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,6 +30,23 @@ void place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(twips::toPixels(left, top, width, height));
 }
 
+// The window's icon: a lit fare on a dark board, 32 x 32 in four colours.
+QIcon boardIcon() {
+    const QList<QRgb> colors = {qRgb(0, 0, 0), qRgb(231, 231, 231), qRgb(102, 102, 102), qRgb(248, 210, 114)};
+    QImage face(32, 32, QImage::Format_RGB32);
+    face.fill(colors[1]);
+    QPainter painter(&face);
+    painter.fillRect(3, 7, 26, 18, QColor(colors[0]));
+    painter.fillRect(6, 10, 20, 12, QColor(colors[2]));
+    QFont digits(QStringLiteral("M_DegitB"));
+    digits.setPixelSize(14);
+    painter.setFont(digits);
+    painter.setPen(QColor(colors[3]));
+    painter.drawText(QRect(6, 10, 20, 12), Qt::AlignCenter, QStringLiteral("80"));
+    painter.end();
+    return QIcon(QPixmap::fromImage(face.convertToFormat(QImage::Format_Indexed8, colors, Qt::ThresholdDither)));
+}
+
 QLabel* caption(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
@@ -43,6 +61,7 @@ QLabel* caption(QWidget* parent, const QString& text) {
 Form1::Form1(SharedState& state, MessageReporter& messages) : state_(state), messages_(messages) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Form2"));
+    setWindowIcon(boardIcon());
     setFixedSize(twips::toPixels(kClientWidth, kClientHeight));
     setAutoFillBackground(false);
     createControls();
