@@ -12,6 +12,7 @@
 #include "BoardFace.h"
 #include "M_Degit.h"
 #include "M_DegitEmNB.h"
+#include "PropertyBag.h"
 #include "SharedState.h"
 #include "Twips.h"
 #include "mdlX9_000.h"
@@ -100,8 +101,14 @@ void Form1::createControls() {
         TimeDegit[i]->hide();
     }
 
-    // Where the stop-name display goes; this model keeps it hidden.
-    ChimeiCtl = new QWidget(this);
+    // Right of the fare columns; this model keeps it hidden. The board's saved
+    // design gives it paler amber dots on a flat strip.
+    ChimeiCtl = new ChimeiCtl_B(this);
+    place(ChimeiCtl, 5895, 330, 525, 2880);
+    PropertyBag chimeiDesign;
+    chimeiDesign.write(QStringLiteral("ForeColor"), 0x0080C0FFu, {});
+    chimeiDesign.write(QStringLiteral("Appearance"), 0, {});
+    ChimeiCtl->ReadProperties(chimeiDesign);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);

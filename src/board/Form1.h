@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "ChimeiCtl_B.h"
 #include "MessageReporter.h"
 
 class M_Degit;
@@ -28,7 +29,7 @@ public:
     std::array<M_DegitEmNB*, 9> Degit{};
     std::array<QLabel*, 9> lblSeiriNum{};
     std::array<M_Degit*, 2> TimeDegit{};
-    QWidget* ChimeiCtl = nullptr;
+    ChimeiCtl_B* ChimeiCtl = nullptr;
     QTimer* Timer1 = nullptr;
     std::array<QPixmap, 3> imgRes;
 

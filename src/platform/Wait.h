@@ -1,6 +1,8 @@
 #pragma once
 
-// The two ways the program lets time pass on its one thread.
+#include <functional>
+
+// The ways the program lets time pass on its one thread.
 namespace waiting {
 
 // Lets every pending event run, user input included.
@@ -9,5 +11,9 @@ void processPendingEvents();
 // Returns after `ms` milliseconds. Meanwhile windows keep painting and timers
 // run, but user input stays queued and is handled after the wait ends.
 void blockFor(int ms);
+
+// Returns once `busy` answers false, asking it every `pollMs` milliseconds;
+// windows keep painting and user input waits, as in blockFor.
+void blockWhile(const std::function<bool()>& busy, int pollMs);
 
 }  // namespace waiting
