@@ -1,7 +1,7 @@
 /*
- * ZFP4Res: the sibling library of the fare board program. It shows a few
- * dialogs and offers small text and system helpers; every entry point has C
- * linkage.
+ * ZFP4Res: the sibling library of the fare board program. It reads ticket
+ * plug-ins (*.4SP) and draws boarding tickets with them, shows a few dialogs
+ * and offers small text and system helpers; every entry point has C linkage.
  *
  * Texts cross as code page 932 (Shift-JIS) byte strings ending in NUL.
  *
@@ -14,7 +14,7 @@
  * buffer; a dialog cannot, so give dialogs a generous buffer.
  *
  * A window handle is a `void*` holding the `QWidget*` of the owner window, or
- * NULL. Dialogs are modal to that owner (or to the application when NULL) and
+ * NULL; a device context is a `void*` holding a `QPainter*`. Dialogs are modal to that owner (or to the application when NULL) and
  * return when the user closes them. All calls must be made on the thread of
  * the application object, which the host creates; the host also registers the
  * segment face "M_DegitA" that the display-format sample is drawn with.
@@ -51,6 +51,55 @@ typedef struct DateRecord {
     int16_t dayOfWeek;
     int16_t day;
 } DateRecord;
+
+/* The capability record of a ticket plug-in: fourteen 32-bit fields, 56
+ * bytes. A flag counts as set when it is exactly 1. */
+typedef struct PlgInfo {
+    int32_t InfoHead;         /* the plug-in format version, 1 */
+    int32_t PrevWidth;        /* the ticket's width in twips (15 to a pixel) */
+    int32_t PrevHeight;       /* its height in twips */
+    int32_t PrintDate;        /* 1: prints the date */
+    int32_t PrintTime;        /* 1: prints the time */
+    int32_t PrintRouteNum;    /* 1: prints the route number */
+    int32_t PrintStopName;    /* 1: prints the stop name */
+    int32_t PrintBarcode;     /* 1: prints at least one barcode */
+    int32_t BarcodeCount;     /* number of barcodes */
+    int32_t RouteNumMax;      /* routes 1..RouteNumMax are in range */
+    int32_t BarcodeRouteMode; /* 1: the route as a serial number; 0: route number and direction flag */
+    int32_t StopRangeFrom;    /* first stop number in range */
+    int32_t StopRangeTo;      /* last stop number in range */
+    int32_t CorpSwitch;       /* 1: the company name can be switched */
+} PlgInfo;
+
+/* Ticket plug-ins. `path` names a *.4SP file (format: PluginFormat.md). A
+ * plug-in is read at its first use and again only when the file's size or
+ * modification time changes. A file that is missing or not a usable plug-in
+ * makes ZF4_GetPlgInfo return 0 and the other three calls do nothing. */
+
+/* Fills the zero-filled record `info` and returns 1; returns 0 and leaves it
+ * alone when the file is not a usable plug-in (or `info` is NULL). */
+ZFP4RES_API int32_t ZF4_GetPlgInfo(const char* path, PlgInfo* info);
+
+/* Sets the plug-in's remarks as the whole text of `textBox`: a QPlainTextEdit,
+ * QTextEdit, QLineEdit (lines joined by blanks) or QLabel. */
+ZFP4RES_API void ZF4_SetPlgComment(const char* path, void* textBox);
+
+/* Adds the plug-in's company names, in order, to `list`: a QComboBox or a
+ * QListWidget. The list is not emptied first. */
+ZFP4RES_API void ZF4_SetCorpAddList(const char* path, void* list);
+
+/* Draws the ticket into the active painter `dc` with its top-left corner at
+ * the painter's origin, one painter unit being 15 twips, so an unscaled
+ * painter on a surface of PrevWidth x PrevHeight twips is filled exactly. The
+ * painter's state is left as it was and nothing is drawn outside the ticket.
+ * `dateText` is mm-dd-yyyy and `timeText` hh:mm:ss; a text that is not a date
+ * or time leaves out what would print it. `stopNo` counts from 1;
+ * `companyIndex` picks a company name (-1 for none: the first name). A route
+ * or stop outside the plug-in's ranges draws what the plug-in declares for
+ * that case and never a barcode. */
+ZFP4RES_API void ZF4_DrawSeiriken(const char* path, void* dc, const char* stopName, const char* dateText,
+                                  const char* timeText, int32_t routeNo, int16_t ticketNo, int16_t stopNo,
+                                  int32_t companyIndex);
 
 /* The operating system's name (text result). */
 ZFP4RES_API int32_t GetOsInfo(char* out, int32_t outSize);
@@ -105,6 +154,7 @@ ZFP4RES_API int32_t Call_dlg111(void* owner, DateRecord* date);
 
 #ifdef __cplusplus
 }
+static_assert(sizeof(PlgInfo) == 56, "PlgInfo is fourteen 32-bit fields");
 #endif
 
 #endif

@@ -81,4 +81,24 @@ void Call_dlg110(QWidget* owner, const QString& text) {
 
 int Call_dlg111(QWidget* owner, DateRecord& date) { return ::Call_dlg111(owner, &date); }
 
+int ZF4_GetPlgInfo(const QString& path, PlgInfo& info) {
+    info = PlgInfo{};
+    return ::ZF4_GetPlgInfo(cp932::encode(path).constData(), &info);
+}
+
+void ZF4_SetPlgComment(const QString& path, QWidget* textBox) {
+    ::ZF4_SetPlgComment(cp932::encode(path).constData(), textBox);
+}
+
+void ZF4_SetCorpAddList(const QString& path, QWidget* list) {
+    ::ZF4_SetCorpAddList(cp932::encode(path).constData(), list);
+}
+
+void ZF4_DrawSeiriken(const QString& path, QPainter* dc, const QString& stopName, const QString& date,
+                      const QString& time, qint32 routeNo, qint16 ticketNo, qint16 stopNo, qint32 companyIndex) {
+    ::ZF4_DrawSeiriken(cp932::encode(path).constData(), dc, cp932::encode(stopName).constData(),
+                       cp932::encode(date).constData(), cp932::encode(time).constData(), routeNo, ticketNo, stopNo,
+                       companyIndex);
+}
+
 }  // namespace Sibling

@@ -8,6 +8,7 @@
 
 #include "ZFP4Res.h"
 
+class QPainter;
 class QWidget;
 
 // The sibling library's entry points as the program calls them, with the
@@ -28,5 +29,18 @@ bool Zf3ChooseColor(QWidget* owner, quint32& color, std::array<qint32, 17>& cust
 int Call_dlg100(QWidget* owner, qint16 keta, qint16& zeroMode, qint16& shift, qint16& fillZero);
 void Call_dlg110(QWidget* owner, const QString& text);
 int Call_dlg111(QWidget* owner, DateRecord& date);
+
+// Ticket plug-ins. `path` crosses in code page 932, so a path without a code
+// page 932 form does not reach the file.
+// Fills `info` (zeroed first) and returns non-zero for a usable plug-in.
+int ZF4_GetPlgInfo(const QString& path, PlgInfo& info);
+// `textBox`: a QPlainTextEdit, QTextEdit, QLineEdit or QLabel.
+void ZF4_SetPlgComment(const QString& path, QWidget* textBox);
+// `list`: a QComboBox or QListWidget; the names are added to what it holds.
+void ZF4_SetCorpAddList(const QString& path, QWidget* list);
+// Draws the ticket at the painter's origin; `date` is mm-dd-yyyy, `time`
+// hh:mm:ss, `companyIndex` -1 for none.
+void ZF4_DrawSeiriken(const QString& path, QPainter* dc, const QString& stopName, const QString& date,
+                      const QString& time, qint32 routeNo, qint16 ticketNo, qint16 stopNo, qint32 companyIndex);
 
 }  // namespace Sibling
