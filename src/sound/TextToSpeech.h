@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class QWidget;
+
+// What the announcements need of a speech engine: speak, stop, a state
+// query and the engine's own voice-settings dialog.
+class TextToSpeech {
+public:
+    // The state query's answers.
+    static constexpr qint32 Idle = 0;
+    static constexpr qint32 Speaking = 1;
+    // The last text could not be played; stop clears it.
+    static constexpr qint32 Failed = -1;
+
+    virtual ~TextToSpeech() = default;
+
+    // Returns at once; the text sounds while the caller goes on, and replaces
+    // whatever the engine was saying.
+    virtual void speak(const QString& text) = 0;
+    virtual void stop() = 0;
+    virtual qint32 state() const = 0;
+    // Modal to `owner`.
+    virtual void showVoiceDialog(QWidget* owner, const QString& title) = 0;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+#include "VoiceSettings.h"
+
+class QComboBox;
+class QSlider;
+
+// The speech engine's voice settings: variant, rate, pitch and volume, and a
+// button that lets the user hear them before keeping them.
+class VoiceDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The sentence the test button speaks.
+    static const QString SampleSentence;
+
+    VoiceDialog(QWidget* owner, const QString& title, const VoiceSettings& settings,
+                const QList<QPair<QString, QString>>& variants, std::function<void(const VoiceSettings&)> tryOut);
+
+    VoiceSettings settings() const;
+
+private:
+    QComboBox* variant_;
+    QSlider* rate_;
+    QSlider* pitch_;
+    QSlider* volume_;
+};

@@ -1,0 +1,160 @@
+#include "mdlM_Tape.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "FilePath.h"
+#include "Options.h"
+#include "Sibling.h"
+#include "SoundSink.h"
+#include "TapeControls.h"
+
+namespace {
+
+const QString Available = u"音合使用可"_qs;
+const QString Unavailable = u"音合使用不可"_qs;
+const QString DialogTitle = u"音声の調節"_qs;
+
+// The data were made where file names match in any case ("12Tp.csv").
+QString findIgnoringCase(const QString& folder, const QString& name) {
+    const QString exact = file_path::join(folder, name);
+    if (QFileInfo(exact).isFile()) return exact;
+    const QDir dir(folder.isEmpty() ? u"."_qs : folder);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden))
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
+    return exact;
+}
+
+}  // namespace
+
+mdlM_Tape::mdlM_Tape(const Options& options, SoundSink& sound, TapeControls& controls, EngineFactory createEngine,
+                     OsInfo osInfo)
+    : options_(options),
+      sound_(sound),
+      controls_(controls),
+      createEngine_(std::move(createEngine)),
+      osInfo_(osInfo ? std::move(osInfo) : OsInfo(&Sibling::GetOsInfo)) {}
+
+mdlM_Tape::~mdlM_Tape() = default;
+
+bool mdlM_Tape::onUnsupportedOs() const { return osInfo_() == u"Windows Vista"_qs; }
+
+void mdlM_Tape::TapeInitEngine() {
+    engine_.reset();
+    if (!onUnsupportedOs() && createEngine_) engine_ = createEngine_();
+    engineAvailable_ = engine_ != nullptr;
+    controls_.setTapeGroupCaption(engineAvailable_ ? Available : Unavailable);
+    controls_.setTapeGroupEnabled(engineAvailable_);
+}
+
+QString mdlM_Tape::fileNameFor(const QString& route) {
+    // The numeric value of the leading digits, written plainly.
+    qsizetype digits = 0;
+    while (digits < route.size() && route[digits] >= u'0' && route[digits] <= u'9') ++digits;
+    QString number = route.left(digits);
+    while (number.size() > 1 && number.front() == u'0') number.remove(0, 1);
+    if (number.isEmpty()) number = u"0"_qs;
+    return number + u"tp.csv"_qs;
+}
+
+void mdlM_Tape::TapeLoad(const QString& folder, const QString& route) {
+    if (onUnsupportedOs()) return;
+    // A folder written for the other system ends in '\'.
+    QString dir = folder;
+    if (dir.endsWith(u'\\')) dir.back() = u'/';
+    const auto contents = broadcast_file::read(findIgnoringCase(dir, fileNameFor(route)));
+    if (!contents) {
+        rows_.clear();
+        position_ = 0;
+        controls_.setTapeGroupEnabled(false);
+        return;
+    }
+    rows_ = std::move(contents->rows);
+    position_ = 0;
+    if (engineAvailable_) {
+        controls_.setTapeGroupEnabled(true);
+        controls_.setTapeButtonsEnabled(true);
+    }
+}
+
+const broadcast_file::TapeRow* mdlM_Tape::row(qint32 position) const {
+    if (position < 1 || position > TapeCount()) return nullptr;
+    return &rows_[size_t(position - 1)];
+}
+
+qint16 mdlM_Tape::TapeStepFlag(qint32 position) const {
+    const auto* r = row(position);
+    return r ? r->StepFlag : 0;
+}
+
+qint16 mdlM_Tape::TapeChimeFlag(qint32 position) const {
+    const auto* r = row(position);
+    return r ? r->ChimeFlag : 0;
+}
+
+QString mdlM_Tape::chimeByFlag(qint16 flag) const {
+    switch (flag) {
+    case 1:
+        return options_.TapeSound1();
+    case 2:
+        return options_.TapeSound2();
+    case 3:
+        return options_.TapeSound3();
+    default:
+        return {};
+    }
+}
+
+void mdlM_Tape::TapeNext() {
+    ++position_;
+    if (TapeCount() < position_) {
+        position_ = TapeCount();
+        return;
+    }
+    const qint16 flag = TapeChimeFlag(position_);
+    const bool always = options_.TapeSoundAlways() != 0;
+    if (always || (flag >= 1 && flag <= 3))
+        sound_.SndPlay(always ? options_.TapeSound() : chimeByFlag(flag), u"S3"_qs, options_.TapeSoundSync(), 0);
+    TapeSpeak(position_);
+}
+
+void mdlM_Tape::TapeBack() {
+    --position_;
+    if (position_ < 1) {
+        position_ = 1;
+        return;
+    }
+    const qint16 flag = TapeChimeFlag(position_);
+    if (flag >= 1 && flag <= 3) sound_.SndPlay(chimeByFlag(flag), u"S2"_qs, options_.TapeSoundSync(), 0);
+    TapeSpeak(position_);
+}
+
+void mdlM_Tape::TapeSpeak(qint32 position) {
+    if (!engine_) return;
+    engine_->stop();
+    const auto* r = row(position);
+    engine_->speak(r ? r->Text : QString());
+    // An engine that failed to take the text is reset for the next one.
+    if (engine_->state() == TextToSpeech::Failed) engine_->stop();
+}
+
+void mdlM_Tape::TapeStop() {
+    if (engine_) engine_->stop();
+}
+
+void mdlM_Tape::TapeVoiceDialog(QWidget* owner) {
+    if (engine_) engine_->showVoiceDialog(owner, DialogTitle);
+}
+
+void mdlM_Tape::TapeReleaseEngine() { engine_.reset(); }
+
+bool mdlM_Tape::FileExists(const QString& path) {
+    if (path.isEmpty()) return false;
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (name.contains(u'*') || name.contains(u'?')) {
+        // QDir::Files without QDir::Hidden and QDir::System lists ordinary files only.
+        return !QDir(info.path()).entryList({name}, QDir::Files).isEmpty();
+    }
+    return info.isFile() && !info.isHidden();
+}
