@@ -1,9 +1,15 @@
 #include <QApplication>
 
+#include "AudioDevice.h"
 #include "Fonts.h"
 #include "Form1.h"
 #include "MessageBoxReporter.h"
+#include "PanelAdapters.h"
 #include "SharedState.h"
+#include "SpeechEngine.h"
+#include "frmCtl.h"
+#include "mdlM_Tape.h"
+#include "mdlSndAPI.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,7 +17,15 @@ int main(int argc, char** argv) {
 
     SharedState state;
     MessageBoxReporter messages;
+    AudioDevice device;
+    mdlSndAPI soundApi(device);
+    SndApiSound sound(soundApi);
+
     Form1 board(state, messages);
+    frmCtl panel(board, state, messages, sound);
+    mdlM_Tape tape(state.options, sound, panel, [&device] { return SpeechEngine::create(device); });
+    panel.Form_Load(tape);
+    board.attachPanel(&panel);
     board.Form_Load();
     board.show();
     return app.exec();

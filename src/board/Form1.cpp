@@ -125,7 +125,14 @@ void Form1::setPicture(const QPixmap& picture) {
 void Form1::Form_Load() {
     InitFareDigits(*this);
     SetupModel(*this, state_, messages_);
+    // The panel is a window of its own (no owner), above the others, at the
+    // bottom-right corner; the board takes the top-left one.
+    if (panel_) {
+        panel_->panelWindow()->show();
+        panel_->panelWindow()->raise();
+    }
     move(0, 0);
+    if (panel_) panel_->moveToBottomRight();
     shapeWindow();
     update();
 }

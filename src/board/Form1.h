@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "BoardOptions.h"
 #include "ChimeiCtl_B.h"
 #include "MessageReporter.h"
 
@@ -15,6 +16,18 @@ class QLabel;
 class QTime;
 class QTimer;
 struct SharedState;
+
+// The board's view of the operation panel, which is built on top of the board.
+class OperationPanel {
+public:
+    virtual ~OperationPanel() = default;
+    virtual QWidget* panelWindow() = 0;
+    // The backlight state chosen on the panel; None when no state is chosen.
+    virtual Backlight selectedBacklight() const = 0;
+    // The panel's controls that only concern the stop-name display.
+    virtual void setStopNameControlsEnabled(bool enabled) = 0;
+    virtual void moveToBottomRight() = 0;
+};
 
 // The fare board: a borderless window with rounded corners showing, on a
 // picture of the board's face, eight fare displays with the ticket numbers
@@ -51,6 +64,12 @@ public:
 
     // The window disabled while a display's format dialog is open.
     void setOperationPanel(QWidget* panel) { operationPanel_ = panel; }
+    // The operation panel, which the start-up also shows and places.
+    void attachPanel(OperationPanel* panel) {
+        panel_ = panel;
+        operationPanel_ = panel ? panel->panelWindow() : nullptr;
+    }
+    OperationPanel* operationPanel() const { return panel_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,6 +88,7 @@ private:
     MessageReporter& messages_;
     QPixmap picture_;
     QWidget* operationPanel_ = nullptr;
+    OperationPanel* panel_ = nullptr;
     // Moving by hand where the window system cannot move the window itself.
     bool dragging_ = false;
     QPoint dragOffset_;

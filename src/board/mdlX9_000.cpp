@@ -41,11 +41,13 @@ void SetupModel(Form1& board, SharedState& state, MessageReporter& messages) {
     setModelDefaults(state.options.panel);
     state.NoChimei = true;
     board.ChimeiCtl->hide();
+    OperationPanel* panel = board.operationPanel();
+    if (panel) panel->setStopNameControlsEnabled(!state.NoChimei);
     board.imgRes[1] = board.imgRes[0];
     board.imgRes[2] = board.imgRes[1];
     board.setPicture(board.imgRes[0]);
-    // The operation panel starts with the backlight off.
-    applyBoardOptions(board, state.options, Backlight::Off, messages);
+    // Without a panel (the board on its own), the panel's design state: off.
+    applyBoardOptions(board, state.options, panel ? panel->selectedBacklight() : Backlight::Off, messages);
 }
 
 void SeirikenNumSet(Form1& board, qint16 style, qint16 zeroPad, MessageReporter& messages) {

@@ -22,11 +22,13 @@ e2e_start_display() {
   sleep 0.5
 }
 
+# Each step runs even when an earlier one finds its process already gone
+# (under set -e a failed kill would otherwise end the clean-up early).
 e2e_stop() {
-  [ -n "${E2E_APP:-}" ] && kill "$E2E_APP" 2>/dev/null
-  [ -n "${E2E_WM:-}" ] && kill "$E2E_WM" 2>/dev/null
-  [ -n "${E2E_XVFB:-}" ] && kill "$E2E_XVFB" 2>/dev/null
-  [ -n "${E2E_HOME:-}" ] && rm -rf "$E2E_HOME"
+  if [ -n "${E2E_APP:-}" ]; then kill "$E2E_APP" 2>/dev/null || true; fi
+  if [ -n "${E2E_WM:-}" ]; then kill "$E2E_WM" 2>/dev/null || true; fi
+  if [ -n "${E2E_XVFB:-}" ]; then kill "$E2E_XVFB" 2>/dev/null || true; fi
+  if [ -n "${E2E_HOME:-}" ]; then rm -rf "$E2E_HOME"; fi
   return 0
 }
 

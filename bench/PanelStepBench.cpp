@@ -1,0 +1,113 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+#include "Fonts.h"
+#include "Form1.h"
+#include "MessageReporter.h"
+#include "PanelServices.h"
+#include "SharedState.h"
+#include "frmCtl.h"
+#include "mdlM_Tape.h"
+
+// One step of the bus as the operator makes it: the click on "データ送り" or
+// "データ戻し" handled and the board repainted, on a shown board and panel.
+
+namespace {
+
+class NoSound : public PanelSound {
+public:
+    void SndPlay(const QString&, const QString&, qint16, qint16) override {}
+    void SndCloseAll() override {}
+};
+
+class NoMessages : public MessageReporter {
+public:
+    void report(const Message&) override {}
+};
+
+// A route of `stops` stops with a name and eight fares each.
+QByteArray fareFile(int stops) {
+    QByteArray bytes;
+    const auto int16 = [&bytes](int v) {
+        char b[2];
+        qToLittleEndian<qint16>(static_cast<qint16>(v), b);
+        bytes.append(b, 2);
+    };
+    int16(stops);
+    for (int s = 1; s <= stops; ++s) {
+        const QByteArray name = "Stop" + QByteArray::number(s);
+        int16(static_cast<int>(name.size()));
+        bytes.append(name);
+        int16(s);
+        for (int k = 1; k <= 150; ++k) int16(100 + 10 * s + k);
+    }
+    return bytes;
+}
+
+void step(benchmark::State& state, bool preview) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("12.hy3")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(fareFile(300)) < 0) return state.SkipWithError("no fare file");
+    file.close();
+
+    SharedState shared;
+    shared.options.dataFolders.FareDataDir = dir.path();
+    shared.options.seiriken.UseSeirikenPreview = preview ? 1 : 0;
+    shared.options.seiriken.SeirikenPlugin = QStringLiteral(SAMPLE_PLUGINS_DIR "/hoshimizaka.4SP");
+    NoMessages messages;
+    NoSound sound;
+    Form1 board(shared, messages);
+    frmCtl panel(board, shared, messages, sound);
+    mdlM_Tape tape(shared.options, sound, panel, [] { return std::unique_ptr<TextToSpeech>(); },
+                   [] { return QStringLiteral("Linux"); });
+    panel.Form_Load(tape);
+    panel.setLampWait([](int) {});
+    board.attachPanel(&panel);
+    board.Form_Load();
+    board.show();
+    panel.Check4->setChecked(preview);
+    for (int key : {Keypad::kRouteKey, 1, 2, Keypad::kSectionKey, 1}) panel.CommandButton1_Click(key);
+    panel.Command1_Click(1);
+    QApplication::processEvents();
+
+    std::vector<double> ms;
+    int direction = 1;
+    for (auto _ : state) {
+        const qint16 at = shared.route.CurIndex;
+        if (at == shared.route.StopCount - 1) direction = 0;
+        if (at == 0) direction = 1;
+        const auto start = std::chrono::steady_clock::now();
+        panel.Command2[direction]->click();
+        QApplication::processEvents();
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::nth_element(ms.begin(), ms.begin() + ms.size() / 2, ms.end());
+    state.counters["median_ms"] = ms[ms.size() / 2];
+}
+
+void stepWithoutPreview(benchmark::State& state) { step(state, false); }
+void stepWithPreview(benchmark::State& state) { step(state, true); }
+
+}  // namespace
+
+BENCHMARK(stepWithoutPreview)->Unit(benchmark::kMillisecond)->Iterations(600);
+BENCHMARK(stepWithPreview)->Unit(benchmark::kMillisecond)->Iterations(600);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    fonts::registerApplicationFonts();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

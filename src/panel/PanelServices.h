@@ -1,0 +1,9 @@
+#pragma once
+
+#include "SoundSink.h"
+
+// The sound channels as the panel uses them: play, and close them all at the end.
+class PanelSound : public SoundSink {
+public:
+    virtual void SndCloseAll() = 0;
+};
