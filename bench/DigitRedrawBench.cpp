@@ -1,8 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
-#include "Fonts.h"
 #include "M_Degit.h"
 #include "M_DegitEmNB.h"
 #include "Twips.h"
@@ -31,14 +29,3 @@ static void fareDisplay(benchmark::State& state) {
 
 BENCHMARK(clockDisplay)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(fareDisplay)->Arg(3)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    fonts::registerApplicationFonts();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,6 @@
 #include <chrono>
 #include <vector>
 
-#include "Fonts.h"
 #include "Form1.h"
 #include "MessageReporter.h"
 #include "PanelServices.h"
@@ -100,14 +99,3 @@ void stepWithPreview(benchmark::State& state) { step(state, true); }
 
 BENCHMARK(stepWithoutPreview)->Unit(benchmark::kMillisecond)->Iterations(600);
 BENCHMARK(stepWithPreview)->Unit(benchmark::kMillisecond)->Iterations(600);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    fonts::registerApplicationFonts();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

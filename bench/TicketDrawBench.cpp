@@ -1,12 +1,10 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 
-#include "Fonts.h"
 #include "ZFP4Res.h"
 
 // The sample with two barcodes, next to this file in the source tree.
@@ -37,14 +35,3 @@ static void drawTicketWithTwoBarcodes(benchmark::State& state) {
 }
 
 BENCHMARK(drawTicketWithTwoBarcodes)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    fonts::registerApplicationFonts();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <random>
 
@@ -34,12 +33,7 @@ protected:
     std::vector<std::int16_t> output() {
         snd.reset();
         device.reset();
-        QFile file(dir.filePath("device.raw"));
-        file.open(QIODevice::ReadOnly);
-        const QByteArray raw = file.readAll();
-        std::vector<std::int16_t> left;
-        for (qsizetype i = 0; i + 4 <= raw.size(); i += 4) left.push_back(qFromLittleEndian<qint16>(raw.constData() + i));
-        return left;
+        return test_sounds::leftChannelOf(dir.filePath("device.raw"));
     }
 
     QTemporaryDir dir;

@@ -11,7 +11,6 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +18,7 @@
 
 #include "AudioDevice.h"
 #include "SpeechEngine.h"
+#include "TestSounds.h"
 #include "Wait.h"
 
 namespace {
@@ -39,12 +39,7 @@ protected:
     std::vector<std::int16_t> output() {
         engine.reset();
         device.reset();
-        QFile file(dir.filePath("device.raw"));
-        file.open(QIODevice::ReadOnly);
-        const QByteArray raw = file.readAll();
-        std::vector<std::int16_t> left;
-        for (qsizetype i = 0; i + 4 <= raw.size(); i += 4) left.push_back(qFromLittleEndian<qint16>(raw.constData() + i));
-        return left;
+        return test_sounds::leftChannelOf(dir.filePath("device.raw"));
     }
 
     QTemporaryDir dir;

@@ -131,4 +131,13 @@ Span spanOf(const std::vector<bool>& windows) {
     return span;
 }
 
+std::vector<std::int16_t> leftChannelOf(const QString& rawPath) {
+    QFile file(rawPath);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray raw = file.readAll();
+    std::vector<std::int16_t> left;
+    for (qsizetype i = 0; i + 4 <= raw.size(); i += 4) left.push_back(qFromLittleEndian<qint16>(raw.constData() + i));
+    return left;
+}
+
 }  // namespace test_sounds

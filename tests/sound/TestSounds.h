@@ -29,6 +29,8 @@ private:
 };
 
 void writeFile(const QString& path, const QByteArray& bytes);
+// The left channel of what the disk audio driver wrote (16-bit stereo).
+std::vector<std::int16_t> leftChannelOf(const QString& rawPath);
 
 // Level of `hz` (peak amplitude of that sine) in mono[from, from + count).
 double level(const std::vector<std::int16_t>& mono, double hz, size_t from, size_t count);
