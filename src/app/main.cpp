@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStandardPaths>
 
 #include "AudioDevice.h"
 #include "Fonts.h"
@@ -8,6 +9,7 @@
 #include "SharedState.h"
 #include "SpeechEngine.h"
 #include "frmCtl.h"
+#include "mdlIniIo.h"
 #include "mdlM_Tape.h"
 #include "mdlSndAPI.h"
 
@@ -26,6 +28,11 @@ int main(int argc, char** argv) {
     mdlM_Tape tape(state.options, sound, panel, [&device] { return SpeechEngine::create(device); });
     panel.Form_Load(tape);
     board.attachPanel(&panel);
+    Options optionInfo;
+    mdlIniIo settings(board, panel, state, optionInfo, messages, QCoreApplication::applicationFilePath(),
+                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    panel.setSettingsSaver([&settings] { settings.SaveIni(); });
+    board.setSettingsLoader([&settings] { settings.LoadIni(); });
     board.Form_Load();
     board.show();
     return app.exec();

@@ -135,6 +135,7 @@ void Form1::Form_Load() {
     if (panel_) panel_->moveToBottomRight();
     shapeWindow();
     update();
+    if (loadSettings_) loadSettings_();
 }
 
 void Form1::GetFormInfo() {

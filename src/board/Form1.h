@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 #include "BoardOptions.h"
 #include "ChimeiCtl_B.h"
@@ -70,6 +71,8 @@ public:
         operationPanel_ = panel ? panel->panelWindow() : nullptr;
     }
     OperationPanel* operationPanel() const { return panel_; }
+    // The settings load, the last step of the start-up; plugged in by the program.
+    void setSettingsLoader(std::function<void()> load) { loadSettings_ = std::move(load); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -89,6 +92,7 @@ private:
     QPixmap picture_;
     QWidget* operationPanel_ = nullptr;
     OperationPanel* panel_ = nullptr;
+    std::function<void()> loadSettings_;
     // Moving by hand where the window system cannot move the window itself.
     bool dragging_ = false;
     QPoint dragOffset_;

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-#include <QByteArrayView>
 #include <QtGlobal>
-
-#include <optional>
 
 // The operation panel's own state kept across runs, in stored field order.
 struct CtrlDataInfo {
@@ -19,12 +15,17 @@ struct CtrlDataInfo {
     qint32 CtrlLeft = 0;
     qint32 CtrlTop = 0;
 
-    static constexpr int kStoredSize = 22;
+    // Stored like the option records (22 bytes), through their codec.
+    template <class Self, class F>
+    static void forEachField(Self& r, F&& f) {
+        f(r.HiddenMode);
+        f(r.ScrollSpeed);
+        f(r.ScrollWait);
+        f(r.LateNight);
+        f(r.PreviewOpen);
+        f(r.CtrlLeft);
+        f(r.CtrlTop);
+    }
 
     bool operator==(const CtrlDataInfo&) const = default;
 };
-
-// The stored form: the fields back to back, little-endian, no padding.
-QByteArray encodeCtrlDataInfo(const CtrlDataInfo& info);
-// Nothing when fewer than the record's bytes are given.
-std::optional<CtrlDataInfo> decodeCtrlDataInfo(QByteArrayView bytes);

@@ -28,6 +28,7 @@ bool getLittleEndian(QByteArrayView bytes, qsizetype& at, T& value) {
 
 void put(QByteArray& out, qint16 value) { putLittleEndian(out, value); }
 void put(QByteArray& out, quint32 value) { putLittleEndian(out, value); }
+void put(QByteArray& out, qint32 value) { putLittleEndian(out, value); }
 
 void put(QByteArray& out, const QString& text) {
     QByteArray bytes = cp932::encode(text);
@@ -39,6 +40,7 @@ void put(QByteArray& out, const QString& text) {
 
 bool get(QByteArrayView bytes, qsizetype& at, qint16& value) { return getLittleEndian(bytes, at, value); }
 bool get(QByteArrayView bytes, qsizetype& at, quint32& value) { return getLittleEndian(bytes, at, value); }
+bool get(QByteArrayView bytes, qsizetype& at, qint32& value) { return getLittleEndian(bytes, at, value); }
 
 bool get(QByteArrayView bytes, qsizetype& at, QString& text) {
     qsizetype pos = at;

@@ -10,17 +10,19 @@
 #include "RuntimeError.h"
 
 // The stored form of a record: its fields in order, no padding. A 16-bit
-// value is 2 bytes, a colour 4 bytes, both little-endian; a text is an
+// value is 2 bytes, a 32-bit value or a colour 4 bytes, both little-endian; a text is an
 // unsigned 16-bit byte count and that many bytes of code page 932.
 // A record is anything with a static forEachField(record, f) over fields of
 // those three types.
 namespace record_codec {
 namespace detail {
 void put(QByteArray& out, qint16 value);
+void put(QByteArray& out, qint32 value);
 void put(QByteArray& out, quint32 value);
 void put(QByteArray& out, const QString& text);
 // Each reads at `at` and moves it past the field; false when the bytes end first.
 bool get(QByteArrayView bytes, qsizetype& at, qint16& value);
+bool get(QByteArrayView bytes, qsizetype& at, qint32& value);
 bool get(QByteArrayView bytes, qsizetype& at, quint32& value);
 bool get(QByteArrayView bytes, qsizetype& at, QString& text);
 }  // namespace detail

@@ -3,6 +3,8 @@
 #include "CtrlDataInfo.h"
 #include "Options.h"
 #include "PanelRules.h"
+#include "RecordCodec.h"
+#include "RuntimeError.h"
 
 namespace {
 
@@ -54,7 +56,8 @@ TEST(CtrlDataInfo, IsStoredAs22LittleEndianBytesInFieldOrder) {
                             .PreviewOpen = -2,
                             .CtrlLeft = -15,
                             .CtrlTop = 0x7FFFFFFF};
-    const QByteArray bytes = encodeCtrlDataInfo(info);
+    QByteArray bytes;
+    record_codec::writeRecord(bytes, info);
     EXPECT_EQ(bytes, QByteArray::fromHex("0100"
                                          "04030201"
                                          "b80b0000"
@@ -62,8 +65,12 @@ TEST(CtrlDataInfo, IsStoredAs22LittleEndianBytesInFieldOrder) {
                                          "feff"
                                          "f1ffffff"
                                          "ffffff7f"));
-    EXPECT_EQ(decodeCtrlDataInfo(bytes), info);
-    EXPECT_EQ(decodeCtrlDataInfo(bytes.left(21)), std::nullopt);
+    CtrlDataInfo read;
+    qsizetype at = 0;
+    EXPECT_EQ(record_codec::readRecord(bytes, at, read), 0);
+    EXPECT_EQ(read, info);
+    at = 0;
+    EXPECT_EQ(record_codec::readRecord(bytes.left(21), at, read), runtime_error::InputPastEndOfFile);
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ TEST_F(PanelTest, TheStateRecordBringsAnotherPanelToTheSameState) {
     Form1 otherBoard(otherState, messages);
     frmCtl other(otherBoard, otherState, messages, sound);
     other.show();
-    other.ctrlDataInfo = *decodeCtrlDataInfo(encodeCtrlDataInfo(panel.ctrlDataInfo));
+    other.ctrlDataInfo = panel.ctrlDataInfo;
     EXPECT_EQ(other.SetCtrlDataInfo(), 0);
     EXPECT_EQ(other.pos(), QPoint(150, 90));
     EXPECT_EQ(other.Label1[0]->text(), QStringLiteral("500"));

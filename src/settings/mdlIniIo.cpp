@@ -1,0 +1,210 @@
+#include "mdlIniIo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "ChimeiCtl_B.h"
+#include "Form1.h"
+#include "M_Degit.h"
+#include "M_DegitEmNB.h"
+#include "MessageReporter.h"
+#include "Options.h"
+#include "RecordCodec.h"
+#include "RuntimeError.h"
+#include "SharedState.h"
+#include "frmCtl.h"
+
+namespace {
+
+constexpr qint16 kDegitCount = 8;
+
+// FormInfo's stored form: two 32-bit values.
+struct StoredFormInfo {
+    FormInfo info;
+    template <class Self, class F>
+    static void forEachField(Self& r, F&& f) {
+        f(r.info.FormLeft);
+        f(r.info.FormTop);
+    }
+};
+
+struct StoredCount {
+    qint16 count = kDegitCount;
+    template <class Self, class F>
+    static void forEachField(Self& r, F&& f) {
+        f(r.count);
+    }
+};
+
+QString errorText(int number) {
+    return QStringLiteral("エラー Code:") + QString::number(number) + QStringLiteral("\r\n内容:") +
+           runtime_error::description(number);
+}
+
+int reapplyBacklight(frmCtl& panel) {
+    const Backlight b = panel.selectedBacklight();
+    panel.Option4_Click(b == Backlight::Off ? 0 : b == Backlight::On1 ? 1 : 2);
+    return 0;
+}
+
+}  // namespace
+
+void GetOptionInfo(const Options& live, Options& stored) {
+    // The colour table is the chooser's own and always current.
+    stored.dataFolders = live.dataFolders;
+    stored.panel = live.panel;
+    stored.degit = live.degit;
+    stored.chimei = live.chimei;
+    stored.sound = live.sound;
+    stored.seiriken = live.seiriken;
+}
+
+int SetOptionInfo(const Options& stored, Options& live, frmCtl& panel) {
+    live.dataFolders = stored.dataFolders;
+    live.panel = stored.panel;
+    const int error = reapplyBacklight(panel);
+    if (error != 0) return error;
+    live.degit = stored.degit;
+    live.chimei = stored.chimei;
+    live.sound = stored.sound;
+    live.seiriken = stored.seiriken;
+    return 0;
+}
+
+int SetProp(Form1& board, frmCtl& panel, const Options& live, MessageReporter& messages) {
+    applyBoardOptions(board, live, panel.selectedBacklight(), messages);
+    if (board.ChimeiCtl) {
+        board.ChimeiCtl->setBackColor(live.ChimeiBackColor());
+        board.ChimeiCtl->setForeColor(live.ChimeiForeColor());
+        board.ChimeiCtl->setFontMode(live.ChimeiFontMode());
+        board.ChimeiCtl->setFontBold(live.ChimeiFontBold() == 1);
+    }
+    return reapplyBacklight(panel);
+}
+
+mdlIniIo::mdlIniIo(Form1& board, frmCtl& panel, SharedState& state, Options& optionInfo, MessageReporter& messages,
+                   QString executablePath, QString fallbackFolder)
+    : board_(board),
+      panel_(panel),
+      state_(state),
+      optionInfo_(optionInfo),
+      messages_(messages),
+      executablePath_(std::move(executablePath)),
+      fallbackFolder_(std::move(fallbackFolder)) {}
+
+QString mdlIniIo::fileName() const {
+    const QFileInfo exe(executablePath_);
+    return QDir(exe.absolutePath()).filePath(exe.completeBaseName() + QStringLiteral(".in4"));
+}
+
+QString mdlIniIo::fallbackFileName() const {
+    return QDir(fallbackFolder_).filePath(QFileInfo(executablePath_).completeBaseName() + QStringLiteral(".in4"));
+}
+
+void mdlIniIo::SaveIni() {
+    const int error = save();
+    if (error != 0) messages_.report(Message(errorText(error)));
+}
+
+void mdlIniIo::LoadIni() {
+    int error = load();
+    if (error == 0) error = apply();
+    // No file is the first start: everything keeps its defaults, silently.
+    if (error == 0 || error == runtime_error::BadFileNameOrNumber || error == runtime_error::FileNotFound) return;
+    messages_.report(Message(errorText(error) + QStringLiteral("\r\nモジュール:mdlIniIo.LoadIni()")));
+}
+
+int mdlIniIo::save() {
+    for (int i = 0; i < kDegitCount; ++i) {
+        const M_DegitEmNB& display = *board_.Degit[i + 1];
+        degitSettings[i] = {display.Shift(), display.ZeroMode(), display.FillZero()};
+    }
+    GetOptionInfo(state_.options, optionInfo_);
+    panel_.GetCtrlDataInfo();
+    board_.GetFormInfo();
+
+    QByteArray bytes;
+    record_codec::writeRecord(bytes, optionInfo_.dataFolders);
+    record_codec::writeRecord(bytes, optionInfo_.panel);
+    record_codec::writeRecord(bytes, optionInfo_.degit);
+    record_codec::writeRecord(bytes, optionInfo_.chimei);
+    record_codec::writeRecord(bytes, optionInfo_.sound);
+    record_codec::writeRecord(bytes, optionInfo_.seiriken);
+    record_codec::writeRecord(bytes, panel_.ctrlDataInfo);
+    record_codec::writeRecord(bytes, StoredFormInfo{state_.formInfo});
+    record_codec::writeRecord(bytes, state_.options.custColors);
+    record_codec::writeRecord(bytes, StoredCount{});
+    for (const DegitSetting& setting : degitSettings) record_codec::writeRecord(bytes, setting);
+
+    // The old file is replaced only by a complete new one, so a failed save
+    // keeps the previous settings.
+    const bool besideExecutable = QFileInfo(QFileInfo(fileName()).absolutePath()).isWritable();
+    QSaveFile file(besideExecutable || fallbackFolder_.isEmpty() ? fileName() : fallbackFileName());
+    if (!besideExecutable && !fallbackFolder_.isEmpty()) QDir().mkpath(fallbackFolder_);
+    if (!file.open(QIODevice::WriteOnly)) return runtime_error::PathFileAccessError;
+    if (file.write(bytes) != bytes.size()) return runtime_error::DeviceIoError;
+    if (!file.commit()) return runtime_error::DeviceIoError;
+    return 0;
+}
+
+int mdlIniIo::load() {
+    QString name = fileName();
+    if (!QFileInfo::exists(name) && !fallbackFolder_.isEmpty()) name = fallbackFileName();
+    QFile file(name);
+    if (!file.exists()) return runtime_error::FileNotFound;
+    if (!file.open(QIODevice::ReadOnly)) return runtime_error::PermissionDenied;
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    // Each record replaces its memory only when read whole; a damaged file
+    // keeps the records before the damage.
+    qsizetype at = 0;
+    int error = 0;
+    const auto read = [&](auto&& record) {
+        if (error == 0) error = record_codec::readRecord(bytes, at, record);
+    };
+    read(optionInfo_.dataFolders);
+    read(optionInfo_.panel);
+    read(optionInfo_.degit);
+    read(optionInfo_.chimei);
+    read(optionInfo_.sound);
+    read(optionInfo_.seiriken);
+    read(panel_.ctrlDataInfo);
+    StoredFormInfo storedForm{state_.formInfo};
+    read(storedForm);
+    if (error != 0) return error;
+    state_.formInfo = storedForm.info;
+    read(state_.options.custColors);
+    StoredCount count;  // always eight records follow, whatever it says
+    read(count);
+    for (DegitSetting& setting : degitSettings) read(setting);
+    return error;
+}
+
+int mdlIniIo::apply() {
+    const OptDegit& colours = optionInfo_.degit;
+    const auto paint = [&colours](DegitBase& display) {
+        display.setBackColor(colours.DegitBackColor);
+        display.setBaseForeColor(colours.DegitUnlitColor);
+        display.setDegitForeColor(colours.DegitLitColor);
+    };
+    for (int i = 0; i < kDegitCount; ++i) {
+        M_DegitEmNB& display = *board_.Degit[i + 1];
+        display.setZeroMode(degitSettings[i].ZeroMode);
+        display.setShift(degitSettings[i].Shift);
+        display.setFillZero(degitSettings[i].FillZero);
+        paint(display);
+        display.setValue(DigitValue::text(QStringLiteral(" ")));
+    }
+    for (M_Degit* clock : board_.TimeDegit) paint(*clock);
+    if (board_.ChimeiCtl) {
+        board_.ChimeiCtl->setBackColor(optionInfo_.chimei.ChimeiBackColor);
+        board_.ChimeiCtl->setForeColor(optionInfo_.chimei.ChimeiForeColor);
+    }
+    if (const int error = SetOptionInfo(optionInfo_, state_.options, panel_)) return error;
+    if (const int error = panel_.SetCtrlDataInfo()) return error;
+    board_.SetFormInfo();
+    return SetProp(board_, panel_, state_.options, messages_);
+}
