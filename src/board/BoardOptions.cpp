@@ -21,13 +21,13 @@ quint32 captionColor(const Options& options, Backlight backlight) {
     return 0;  // no backlight chosen: black captions
 }
 
-void applyDigitColors(DegitBase& display, const Options& options) {
-    display.setBackColor(options.DegitBackColor());
-    display.setBaseForeColor(options.DegitUnlitColor());
-    display.setDegitForeColor(options.DegitLitColor());
-}
-
 }  // namespace
+
+void applyDigitColors(DegitBase& display, const OptDegit& colors) {
+    display.setBackColor(colors.DegitBackColor);
+    display.setBaseForeColor(colors.DegitUnlitColor);
+    display.setDegitForeColor(colors.DegitLitColor);
+}
 
 void applyBoardOptions(Form1& board, const Options& options, Backlight backlight, MessageReporter& messages) {
     for (int i = 1; i <= 8; ++i) board.lblSeiriNum[i]->setVisible(options.AutoSeiriNum() != 0);
@@ -39,6 +39,6 @@ void applyBoardOptions(Form1& board, const Options& options, Backlight backlight
         palette.setColor(QPalette::WindowText, caption);
         board.lblSeiriNum[i]->setPalette(palette);
     }
-    for (int i = 1; i <= 8; ++i) applyDigitColors(*board.Degit[i], options);
-    for (M_Degit* clock : board.TimeDegit) applyDigitColors(*clock, options);
+    for (int i = 1; i <= 8; ++i) applyDigitColors(*board.Degit[i], options.degit);
+    for (M_Degit* clock : board.TimeDegit) applyDigitColors(*clock, options.degit);
 }

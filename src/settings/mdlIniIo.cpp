@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "BoardOptions.h"
 #include "ChimeiCtl_B.h"
 #include "Form1.h"
 #include "M_Degit.h"
@@ -184,21 +185,15 @@ int mdlIniIo::load() {
 }
 
 int mdlIniIo::apply() {
-    const OptDegit& colours = optionInfo_.degit;
-    const auto paint = [&colours](DegitBase& display) {
-        display.setBackColor(colours.DegitBackColor);
-        display.setBaseForeColor(colours.DegitUnlitColor);
-        display.setDegitForeColor(colours.DegitLitColor);
-    };
     for (int i = 0; i < kDegitCount; ++i) {
         M_DegitEmNB& display = *board_.Degit[i + 1];
         display.setZeroMode(degitSettings[i].ZeroMode);
         display.setShift(degitSettings[i].Shift);
         display.setFillZero(degitSettings[i].FillZero);
-        paint(display);
+        applyDigitColors(display, optionInfo_.degit);
         display.setValue(DigitValue::text(QStringLiteral(" ")));
     }
-    for (M_Degit* clock : board_.TimeDegit) paint(*clock);
+    for (M_Degit* clock : board_.TimeDegit) applyDigitColors(*clock, optionInfo_.degit);
     if (board_.ChimeiCtl) {
         board_.ChimeiCtl->setBackColor(optionInfo_.chimei.ChimeiBackColor);
         board_.ChimeiCtl->setForeColor(optionInfo_.chimei.ChimeiForeColor);
