@@ -9,6 +9,7 @@
 #include "SharedState.h"
 #include "SpeechEngine.h"
 #include "frmCtl.h"
+#include "frmOption.h"
 #include "mdlIniIo.h"
 #include "mdlM_Tape.h"
 #include "mdlSndAPI.h"
@@ -28,8 +29,10 @@ int main(int argc, char** argv) {
     mdlM_Tape tape(state.options, sound, panel, [&device] { return SpeechEngine::create(device); });
     panel.Form_Load(tape);
     board.attachPanel(&panel);
+    frmOption options(state, board, panel, messages);
+    panel.setOptionsDialog([&options] { options.exec(); });
     Options optionInfo;
-    mdlIniIo settings(board, panel, state, optionInfo, messages, QCoreApplication::applicationFilePath(),
+    mdlIniIo settings(board, panel, options, state, optionInfo, messages, QCoreApplication::applicationFilePath(),
                       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     panel.setSettingsSaver([&settings] { settings.SaveIni(); });
     board.setSettingsLoader([&settings] { settings.LoadIni(); });

@@ -16,6 +16,7 @@
 #include "RuntimeError.h"
 #include "SharedState.h"
 #include "frmCtl.h"
+#include "frmOption.h"
 
 namespace {
 
@@ -44,51 +45,13 @@ QString errorText(int number) {
            runtime_error::description(number);
 }
 
-int reapplyBacklight(frmCtl& panel) {
-    const Backlight b = panel.selectedBacklight();
-    panel.Option4_Click(b == Backlight::Off ? 0 : b == Backlight::On1 ? 1 : 2);
-    return 0;
-}
-
 }  // namespace
 
-void GetOptionInfo(const Options& live, Options& stored) {
-    // The colour table is the chooser's own and always current.
-    stored.dataFolders = live.dataFolders;
-    stored.panel = live.panel;
-    stored.degit = live.degit;
-    stored.chimei = live.chimei;
-    stored.sound = live.sound;
-    stored.seiriken = live.seiriken;
-}
-
-int SetOptionInfo(const Options& stored, Options& live, frmCtl& panel) {
-    live.dataFolders = stored.dataFolders;
-    live.panel = stored.panel;
-    const int error = reapplyBacklight(panel);
-    if (error != 0) return error;
-    live.degit = stored.degit;
-    live.chimei = stored.chimei;
-    live.sound = stored.sound;
-    live.seiriken = stored.seiriken;
-    return 0;
-}
-
-int SetProp(Form1& board, frmCtl& panel, const Options& live, MessageReporter& messages) {
-    applyBoardOptions(board, live, panel.selectedBacklight(), messages);
-    if (board.ChimeiCtl) {
-        board.ChimeiCtl->setBackColor(live.ChimeiBackColor());
-        board.ChimeiCtl->setForeColor(live.ChimeiForeColor());
-        board.ChimeiCtl->setFontMode(live.ChimeiFontMode());
-        board.ChimeiCtl->setFontBold(live.ChimeiFontBold() == 1);
-    }
-    return reapplyBacklight(panel);
-}
-
-mdlIniIo::mdlIniIo(Form1& board, frmCtl& panel, SharedState& state, Options& optionInfo, MessageReporter& messages,
-                   QString executablePath, QString fallbackFolder)
+mdlIniIo::mdlIniIo(Form1& board, frmCtl& panel, frmOption& options, SharedState& state, Options& optionInfo,
+                   MessageReporter& messages, QString executablePath, QString fallbackFolder)
     : board_(board),
       panel_(panel),
+      options_(options),
       state_(state),
       optionInfo_(optionInfo),
       messages_(messages),
@@ -122,7 +85,7 @@ int mdlIniIo::save() {
         const M_DegitEmNB& display = *board_.Degit[i + 1];
         degitSettings[i] = {display.Shift(), display.ZeroMode(), display.FillZero()};
     }
-    GetOptionInfo(state_.options, optionInfo_);
+    options_.GetOptionInfo(optionInfo_);
     panel_.GetCtrlDataInfo();
     board_.GetFormInfo();
 
@@ -145,7 +108,12 @@ int mdlIniIo::save() {
     QSaveFile file(besideExecutable || fallbackFolder_.isEmpty() ? fileName() : fallbackFileName());
     if (!besideExecutable && !fallbackFolder_.isEmpty()) QDir().mkpath(fallbackFolder_);
     if (!file.open(QIODevice::WriteOnly)) return runtime_error::PathFileAccessError;
-    if (file.write(bytes) != bytes.size()) return runtime_error::DeviceIoError;
+    // QSaveFile commits a file whose buffered write failed (a full disk), so
+    // the flush is checked first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return runtime_error::DeviceIoError;
+    }
     if (!file.commit()) return runtime_error::DeviceIoError;
     return 0;
 }
@@ -198,8 +166,8 @@ int mdlIniIo::apply() {
         board_.ChimeiCtl->setBackColor(optionInfo_.chimei.ChimeiBackColor);
         board_.ChimeiCtl->setForeColor(optionInfo_.chimei.ChimeiForeColor);
     }
-    if (const int error = SetOptionInfo(optionInfo_, state_.options, panel_)) return error;
+    if (const int error = options_.SetOptionInfo(optionInfo_)) return error;
     if (const int error = panel_.SetCtrlDataInfo()) return error;
     board_.SetFormInfo();
-    return SetProp(board_, panel_, state_.options, messages_);
+    return options_.SetProp();
 }

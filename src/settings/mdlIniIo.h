@@ -9,6 +9,7 @@ class Form1;
 class MessageReporter;
 class Options;
 class frmCtl;
+class frmOption;
 struct SharedState;
 
 // One fare display's format as the settings file keeps it.
@@ -26,23 +27,14 @@ struct DegitSetting {
     bool operator==(const DegitSetting&) const = default;
 };
 
-// Live options to their stored image and back. Until the options dialog
-// exists the live options are the dialog's state, so these are plain copies;
-// SetOptionInfo also re-applies the panel's backlight so the board face and
-// captions follow the loaded panel options.
-void GetOptionInfo(const Options& live, Options& stored);
-int SetOptionInfo(const Options& stored, Options& live, frmCtl& panel);
-// The board's look from the live options, then the backlight again.
-int SetProp(Form1& board, frmCtl& panel, const Options& live, MessageReporter& messages);
-
 // The settings file: written once at the confirmed close, read once at the
 // end of the board's start-up.
 class mdlIniIo {
 public:
     // `executablePath` names the file; `fallbackFolder` holds it when the
     // executable's folder cannot be written.
-    mdlIniIo(Form1& board, frmCtl& panel, SharedState& state, Options& optionInfo, MessageReporter& messages,
-             QString executablePath, QString fallbackFolder);
+    mdlIniIo(Form1& board, frmCtl& panel, frmOption& options, SharedState& state, Options& optionInfo,
+             MessageReporter& messages, QString executablePath, QString fallbackFolder);
 
     // The executable's folder and name without extension, then ".in4".
     QString fileName() const;
@@ -61,6 +53,7 @@ private:
 
     Form1& board_;
     frmCtl& panel_;
+    frmOption& options_;
     SharedState& state_;
     Options& optionInfo_;
     MessageReporter& messages_;

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QScrollBar>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include "M_Degit.h"
 #include "Twips.h"
@@ -11,6 +15,7 @@
 #include "RecordCodec.h"
 #include "RuntimeError.h"
 #include "StoredBytes.h"
+#include "frmOption.h"
 #include "mdlIniIo.h"
 
 namespace {
@@ -40,8 +45,9 @@ protected:
         board.move(120, 60);
     }
 
+    frmOption dialog{state, board, panel, messages};
     Options optionInfo;
-    mdlIniIo ini{board, panel, state, optionInfo, messages, dir.filePath(QStringLiteral("X9-000")), QString()};
+    mdlIniIo ini{board, panel, dialog, state, optionInfo, messages, dir.filePath(QStringLiteral("X9-000")), QString()};
 };
 
 TEST_F(IniIoTest, SaveThenLoadRestoresFormatsOptionsPanelAndPosition) {
@@ -124,7 +130,7 @@ TEST_F(IniIoTest, DamagedFileReportsWithModuleLineKeepsEarlierRecordsAndSkipsApp
 }
 
 TEST_F(IniIoTest, FileNameFollowsTheExecutableName) {
-    mdlIniIo renamed{board, panel, state, optionInfo, messages, dir.filePath(QStringLiteral("Other.bin")), QString()};
+    mdlIniIo renamed{board, panel, dialog, state, optionInfo, messages, dir.filePath(QStringLiteral("Other.bin")), QString()};
     EXPECT_EQ(renamed.fileName(), dir.filePath(QStringLiteral("Other.in4")));
     ini.SaveIni();
     // The renamed program does not read the other name's file.
@@ -162,6 +168,44 @@ TEST_F(IniIoTest, SavedBytesFollowTheRecordLayout) {
         tail.append(reinterpret_cast<const char*>(fields), 6);
     }
     EXPECT_EQ(bytes.sliced(bytes.size() - 50).toHex(' '), tail.toHex(' '));
+}
+
+TEST_F(IniIoTest, LoadedFileSavedUnchangedComesBackByteForByte) {
+    changeEverything();
+    state.options.sound.TapeSoundSync = 0;
+    state.options.sound.TapeSoundAsync = 0;  // a group without a choice survives too
+    state.options.chimei.ChimeiFontMode = -1;
+    ini.SaveIni();
+    const QByteArray first = fileBytes();
+
+    state.options = Options::startupDefaults();
+    ini.LoadIni();
+    ini.SaveIni();
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(fileBytes().toHex(' '), first.toHex(' '));
+}
+
+TEST_F(IniIoTest, SaveThatFailsPartWayKeepsThePreviousFile) {
+    ini.SaveIni();
+    const QByteArray previous = fileBytes();
+    ASSERT_FALSE(previous.isEmpty());
+
+    changeEverything();
+    // The disk refuses every byte past the first hundred, as a full disk would.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    ini.SaveIni();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].text.startsWith(QStringLiteral("エラー Code:"))) << messages.messages[0].text.toStdString();
+    EXPECT_EQ(fileBytes(), previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral("X9-000")).size(), 1);
 }
 
 }  // namespace

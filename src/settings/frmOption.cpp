@@ -1,0 +1,850 @@
+#include "frmOption.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "BoardOptions.h"
+#include "ChimeiCtl_B.h"
+#include "Form1.h"
+#include "M_Degit.h"
+#include "MessageReporter.h"
+#include "OptionWidgets.h"
+#include "Options.h"
+#include "SetPlgin.h"
+#include "SharedState.h"
+#include "Sibling.h"
+#include "Twips.h"
+#include "frmCtl.h"
+
+namespace {
+
+using namespace option_widgets;
+
+const QString kEllipsis = QStringLiteral("...");
+
+QLabel* wrappingLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* ellipsisButton(QWidget* parent) {
+    auto* button = new QPushButton(kEllipsis, parent);
+    button->setFixedSize(28, 20);
+    return button;
+}
+
+QLineEdit* textBox(QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setFixedHeight(20);
+    return box;
+}
+
+// Choices too long for one line carry their caption in a wrapping label that
+// selects the choice when clicked.
+QRadioButton* longChoice(const QString& caption, QWidget* parent, QBoxLayout* layout) {
+    auto* row = new QHBoxLayout;
+    auto* choice = new QRadioButton(parent);
+    choice->setAccessibleName(caption);
+    auto* label = new QLabel(caption, parent);
+    label->setWordWrap(true);
+    label->setBuddy(choice);
+    QObject::connect(label, &QLabel::linkActivated, choice, &QRadioButton::click);
+    label->setText(QStringLiteral("<a href=\"#\" style=\"color: black; text-decoration: none\">%1</a>")
+                       .arg(caption.toHtmlEscaped()));
+    label->setAccessibleName(caption);
+    row->addWidget(choice, 0, Qt::AlignTop);
+    row->addWidget(label, 1);
+    layout->addLayout(row);
+    return choice;
+}
+
+// Push buttons that stay pressed, one of them at a time.
+void makePageButtons(QAbstractButton* const* buttons, int count, QObject* owner) {
+    auto* group = new QButtonGroup(owner);
+    for (int i = 0; i < count; ++i) {
+        buttons[i]->setCheckable(true);
+        group->addButton(buttons[i]);
+    }
+}
+
+// Assigns in order until a widget refuses its value; later steps are skipped.
+class Steps {
+public:
+    template <class Widget, class Value>
+    Steps& operator()(Widget* widget, const Value& value) {
+        if (error_ == 0) error_ = assign(widget, value);
+        return *this;
+    }
+    int error() const { return error_; }
+
+private:
+    int error_ = 0;
+};
+
+QString dateText(int year, int month, int day) {
+    return QStringLiteral("%1/%2/%3")
+        .arg(year)
+        .arg(month, 2, 10, QLatin1Char('0'))
+        .arg(day, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+frmOption::frmOption(SharedState& state, Form1& board, frmCtl& panel, MessageReporter& messages, QWidget* parent)
+    : QDialog(parent), state_(state), live_(state.options), board_(board), panel_(panel), messages_(messages) {
+    setWindowTitle(QStringLiteral("オプション"));
+    setAutoFillBackground(true);
+    QPalette look = palette();
+    look.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    look.setColor(QPalette::Button, QColor(0xC0, 0xC0, 0xC0));
+    // Greyed captions stay readable on the grey face.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        look.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    setPalette(look);
+    QFont font = this->font();
+    font.setPixelSize(12);
+    setFont(font);
+
+    const std::array<QString, 6> buttonCaptions{
+        QStringLiteral("運賃データと　放送用データ"), QStringLiteral("パネルと整理券番号表示"),
+        QStringLiteral("デジタル部品と情報用数字"), QStringLiteral("停名の設定"),
+        QStringLiteral("サウンド"), QStringLiteral("　　整理券　　　プレビュー")};
+    const std::array<int, 6> buttonTops{45, 900, 1740, 2580, 3420, 4260};
+    pages = new QStackedWidget(this);
+    pages->setGeometry(twips::toPixels(1455, 75, 8000, 5000));
+    const std::array<QWidget*, 6> built{buildDataPage(), buildPanelPage(), buildDegitPage(),
+                                        buildChimeiPage(), buildSoundPage(), buildPreviewPage()};
+    for (int i = 0; i < 6; ++i) {
+        Option1[i] = new QPushButton(this);
+        // The caption wraps as it does on the page buttons' narrow faces.
+        auto* caption = wrappingLabel(buttonCaptions[i], Option1[i]);
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+        (new QVBoxLayout(Option1[i]))->addWidget(caption);
+        Option1[i]->setAccessibleName(buttonCaptions[i]);
+        Option1[i]->setGeometry(twips::toPixels(90, buttonTops[i], 1250, 833));
+        pages->addWidget(built[i]);
+        connect(Option1[i], &QPushButton::clicked, this, [this, i] { pages->setCurrentIndex(i); });
+    }
+    makePageButtons(reinterpret_cast<QAbstractButton* const*>(Option1.data()), 6, this);
+    Option1[0]->setChecked(true);
+    pages->setCurrentIndex(0);
+
+    Command4 = new QPushButton(QStringLiteral("OK"), this);
+    Command4->setGeometry(twips::toPixels(7995, 5145, 1380, 375));
+    connect(Command4, &QPushButton::clicked, this, &frmOption::Command4_Click);
+    setFixedSize(twips::toPixels(9545, 5610));
+
+    // Creation: the sample display, the slot and column lists, the styles, today.
+    M_Degit1->setDegitSize(0);
+    for (int i = 0; i < 4; ++i)
+        for (int slot = 1; slot <= 8; ++slot) Combo4[i]->addItem(QString::number(slot));
+    for (int column = 1; column <= 150; ++column) {
+        Combo1->addItem(QString::number(column));
+        Combo4[4]->addItem(QString::number(column));
+    }
+    AddComboItem();
+    bindOptions();
+    assignPanelWidgets(live_);
+    assignOtherWidgets(live_);
+    // Assignments that change nothing run no rule, so run each once here.
+    Check1_Click();
+    Option3_Click();
+}
+
+QWidget* frmOption::buildDataPage() {
+    Frame1[0] = new QGroupBox(QStringLiteral("運賃データと放送用データ"));
+    auto* layout = new QVBoxLayout(Frame1[0]);
+    const std::array<QString, 2> captions{QStringLiteral("運賃データ(*.hy3)のあるフォルダー："),
+                                          QStringLiteral("放送用データ(*****Tp.csv)のあるフォルダー：")};
+    const std::array<QString, 2> openers{QStringLiteral("上記運賃データの場所をエクスプローラで開く"),
+                                         QStringLiteral("上記放送用データの場所をエクスプローラで開く")};
+    for (int i = 0; i < 2; ++i) {
+        layout->addWidget(new QLabel(captions[i], Frame1[0]));
+        auto* row = new QHBoxLayout;
+        Text2[i] = new QLineEdit(Frame1[0]);
+        Command3[i] = ellipsisButton(Frame1[0]);
+        row->addWidget(Text2[i]);
+        row->addWidget(Command3[i]);
+        layout->addLayout(row);
+        Command10[i] = new QPushButton(openers[i], Frame1[0]);
+        layout->addWidget(Command10[i], 0, Qt::AlignRight);
+        layout->addSpacing(12);
+        connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
+        connect(Command10[i], &QPushButton::clicked, this, [this, i] { Command10_Click(i); });
+    }
+    layout->addStretch();
+    return Frame1[0];
+}
+
+QWidget* frmOption::buildPanelPage() {
+    Frame1[1] = new QGroupBox(QStringLiteral("パネルと整理券番号表示"));
+    auto* layout = new QVBoxLayout(Frame1[1]);
+    layout->setSpacing(3);
+    Check1 = new QCheckBox(QStringLiteral("整理券番号自動表示機能を使用"), Frame1[1]);
+    connect(Check1, &QCheckBox::clicked, this, &frmOption::Check1_Click);
+    connect(Check1, &QCheckBox::stateChanged, this, &frmOption::Check1_Click);
+    layout->addWidget(Check1);
+
+    Frame4 = new QGroupBox(QStringLiteral("本体パネル"), Frame1[1]);
+    auto* panelLayout = new QVBoxLayout(Frame4);
+    panelLayout->setSpacing(2);
+    auto* modeRow = new QHBoxLayout;
+    Option3[0] = new QRadioButton(QStringLiteral("内蔵しているパネルを自動で割り当てる"), Frame4);
+    Option3[1] = new QRadioButton(QStringLiteral("個別に設定する"), Frame4);
+    modeRow->addWidget(Option3[0]);
+    modeRow->addWidget(Option3[1]);
+    modeRow->addStretch();
+    panelLayout->addLayout(modeRow);
+    const std::array<QString, 3> frameCaptions{QStringLiteral("バックライトOFF時の画像："),
+                                               QStringLiteral("ON1の画像："), QStringLiteral("ON2の画像：")};
+    // Each image frame holds its built-in and user choices, in the order of their indexes.
+    const std::array<std::array<int, 2>, 3> choiceIndexes{{{7, 6}, {3, 2}, {4, 5}}};
+    for (int i = 0; i < 3; ++i) {
+        Frame6[i] = new QGroupBox(frameCaptions[i], Frame4);
+        auto* row = new QHBoxLayout(Frame6[i]);
+        row->setContentsMargins(4, 0, 4, 2);
+        Option3[choiceIndexes[i][0]] = new QRadioButton(QStringLiteral("内蔵"), Frame6[i]);
+        Option3[choiceIndexes[i][1]] = new QRadioButton(QStringLiteral("ユーザーパネル"), Frame6[i]);
+        txtSelectPanel[i] = textBox(Frame6[i]);
+        Command6[i] = ellipsisButton(Frame6[i]);
+        row->addWidget(Option3[choiceIndexes[i][0]]);
+        row->addWidget(Option3[choiceIndexes[i][1]]);
+        row->addWidget(txtSelectPanel[i], 1);
+        row->addWidget(Command6[i]);
+        panelLayout->addWidget(Frame6[i]);
+        connect(Command6[i], &QPushButton::clicked, this, [this, i] { Command6_Click(i); });
+    }
+    for (QRadioButton* choice : Option3)
+        connect(choice, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) Option3_Click();
+        });
+    layout->addWidget(Frame4);
+
+    Frame3 = new QWidget(Frame1[1]);
+    auto* captionLayout = new QGridLayout(Frame3);
+    captionLayout->setContentsMargins(0, 0, 0, 0);
+    captionLayout->setVerticalSpacing(2);
+    captionLayout->addWidget(new QLabel(QStringLiteral("整理券番号のバックライトカラー(文字色)"), Frame3), 0, 0, 1, 6);
+    const std::array<QString, 3> stateCaptions{QStringLiteral("OFF："), QStringLiteral("ON1："),
+                                               QStringLiteral("ON2：")};
+    const std::array<quint32, 3> initialColours{0x008000, 0x00C000, 0xC0FFC0};
+    for (int i = 0; i < 3; ++i) {
+        captionLayout->addWidget(new QLabel(stateCaptions[i], Frame3), 1, 2 * i, Qt::AlignRight);
+        Command5[i] = new ColourButton(initialColours[i], Frame3);
+        Command5[i]->setFixedSize(48, 20);
+        captionLayout->addWidget(Command5[i], 1, 2 * i + 1);
+        connect(Command5[i], &QPushButton::clicked, this, [this, i] { GetBtnColor(Command5[i]); });
+    }
+    captionLayout->addWidget(new QLabel(QStringLiteral("整理券番号表示設定"), Frame3), 2, 0, 1, 2);
+    Combo2 = new QComboBox(Frame3);
+    captionLayout->addWidget(Combo2, 2, 2, 1, 4);
+    Check2 = new QCheckBox(QStringLiteral("数字が1桁の番号は頭に0を付け足す"), Frame3);
+    captionLayout->addWidget(Check2, 3, 0, 1, 6);
+    captionLayout->addWidget(
+        wrappingLabel(QStringLiteral("※ユーザーパネルに直接番号をデザインしている場合には上記チェックをOFFにしてください。"),
+                      Frame3),
+        4, 0, 1, 6);
+    layout->addWidget(Frame3);
+    layout->addWidget(wrappingLabel(
+        QStringLiteral("※ユーザーパネルには、現在の機種に対応の画像をご使用ください。大きいパネルの場合、はみ出た部分（右・下）"
+                       "が切り取られます。逆に小さいパネルの場合は左上から表示され、余白部分はグレーになりますのでご注意"
+                       "ください。"),
+        Frame1[1]));
+    layout->addStretch();
+    return Frame1[1];
+}
+
+QWidget* frmOption::buildDegitPage() {
+    Frame1[2] = new QGroupBox(QStringLiteral("デジタル部品と情報用数字"));
+    auto* layout = new QVBoxLayout(Frame1[2]);
+    auto* colours = new QGroupBox(
+        QStringLiteral("デジタル部品の背景色と文字色（時計つきの場合はこの部分も同色となります）"), Frame1[2]);
+    auto* colourLayout = new QGridLayout(colours);
+    const std::array<QString, 3> captions{QStringLiteral("背景色："), QStringLiteral("未発光時の文字色："),
+                                          QStringLiteral("発光時の文字色：")};
+    const std::array<quint32, 3> initialColours{0x808080, 0x969696, 0x72D2F8};
+    for (int i = 0; i < 3; ++i) {
+        colourLayout->addWidget(new QLabel(captions[i], colours), i, 0, Qt::AlignRight);
+        Command8[i] = new ColourButton(initialColours[i], colours);
+        Command8[i]->setFixedSize(48, 20);
+        colourLayout->addWidget(Command8[i], i, 1);
+        connect(Command8[i], &QPushButton::clicked, this, [this, i] { Command8_Click(i); });
+        connect(Command8[i], &ColourButton::colourChanged, this, &frmOption::updateSample);
+    }
+    colourLayout->addWidget(new QLabel(QStringLiteral("プレビュー"), colours), 0, 2, Qt::AlignRight);
+    M_Degit1 = new M_Degit(colours);
+    M_Degit1->setUserSet(false);
+    colourLayout->addWidget(M_Degit1, 0, 3, 3, 1, Qt::AlignLeft | Qt::AlignTop);
+    colourLayout->setColumnStretch(4, 1);
+    layout->addWidget(colours);
+
+    auto* info = new QGroupBox(QStringLiteral("情報用数字の設定"), Frame1[2]);
+    auto* infoLayout = new QGridLayout(info);
+    infoLayout->setVerticalSpacing(2);
+    const QString slotTail = QStringLiteral("コマ目に表示する。");
+    const auto addSlotRow = [&](int row, int check, const QString& caption, int list) {
+        Check3[check] = new QCheckBox(caption, info);
+        Combo4[list] = new QComboBox(info);
+        infoLayout->addWidget(Check3[check], row, 0, 1, 3);
+        infoLayout->addWidget(Combo4[list], row, 3);
+        infoLayout->addWidget(new QLabel(slotTail, info), row, 4);
+    };
+    addSlotRow(0, 0, QStringLiteral("停留所の順番（区間・個数）を、"), 0);
+    Check3[4] = new QCheckBox(QStringLiteral("0から数える"), info);
+    infoLayout->addWidget(Check3[4], 0, 5);
+    addSlotRow(1, 1, QStringLiteral("整理券番号を、"), 1);
+    addSlotRow(2, 2, QStringLiteral("系統番号を、"), 2);
+    Check3[3] = new QCheckBox(QStringLiteral("データの"), info);
+    Combo4[4] = new QComboBox(info);
+    Combo4[3] = new QComboBox(info);
+    infoLayout->addWidget(Check3[3], 3, 0);
+    infoLayout->addWidget(Combo4[4], 3, 1);
+    infoLayout->addWidget(new QLabel(QStringLiteral("列目の値を、"), info), 3, 2);
+    infoLayout->addWidget(Combo4[3], 3, 3);
+    infoLayout->addWidget(new QLabel(slotTail, info), 3, 4);
+    infoLayout->setColumnStretch(6, 1);
+    for (int i = 0; i < 4; ++i) {
+        connect(Check3[i], &QCheckBox::stateChanged, this, [this, i] { Check3_Click(i); });
+        Check3_Click(i);
+    }
+    layout->addWidget(info);
+    layout->addWidget(wrappingLabel(
+        QStringLiteral("デジタル数字の桁ずらし、ゼロ埋めの設定は各部品をダブルクリックして設定してください。また、これら情報用"
+                       "数字は運賃の表示よりも優先されます。"),
+        Frame1[2]));
+    layout->addStretch();
+    return Frame1[2];
+}
+
+QWidget* frmOption::buildChimeiPage() {
+    Frame1[3] = new QGroupBox(QStringLiteral("停名の設定"));
+    auto* layout = new QGridLayout(Frame1[3]);
+    const std::array<QString, 2> captions{QStringLiteral("背景色："), QStringLiteral("文字色：")};
+    const std::array<quint32, 2> initialColours{0x808080, 0x00FFFF};
+    for (int i = 0; i < 2; ++i) {
+        layout->addWidget(new QLabel(captions[i], Frame1[3]), i, 0, Qt::AlignRight);
+        Command9[i] = new ColourButton(initialColours[i], Frame1[3]);
+        Command9[i]->setFixedSize(48, 20);
+        layout->addWidget(Command9[i], i, 1);
+        connect(Command9[i], &QPushButton::clicked, this, [this, i] { GetBtnColor(Command9[i]); });
+    }
+    layout->addWidget(new QLabel(QStringLiteral("フォントオプション："), Frame1[3]), 2, 0, Qt::AlignRight);
+    Combo3 = new QComboBox(Frame1[3]);
+    Combo3->addItems({QStringLiteral("ゴシック体"), QStringLiteral("明朝体"),
+                      QStringLiteral("漢字はゴシック、それ以外は明朝"), QStringLiteral("漢字は明朝、それ以外はゴシック"),
+                      QStringLiteral("英数字はゴシック、それ以外は明朝")});
+    Combo3->setCurrentIndex(-1);
+    layout->addWidget(Combo3, 2, 1, 1, 2);
+    Check4 = new QCheckBox(QStringLiteral("太字（表示の不具合はサポート対象外）"), Frame1[3]);
+    layout->addWidget(Check4, 3, 1, 1, 2);
+    layout->setColumnStretch(2, 1);
+    layout->setRowStretch(4, 1);
+    return Frame1[3];
+}
+
+QWidget* frmOption::soundRow(int index, const QString& caption) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (!caption.isEmpty()) layout->addWidget(new QLabel(caption, row));
+    txtSelectSound[index] = textBox(row);
+    cmdSelectSound[index] = ellipsisButton(row);
+    layout->addWidget(txtSelectSound[index], 1);
+    layout->addWidget(cmdSelectSound[index]);
+    connect(cmdSelectSound[index], &QPushButton::clicked, this, [this, index] { cmdSelectSound_Click(index); });
+    return row;
+}
+
+QWidget* frmOption::buildSoundPage() {
+    Frame1[4] = new QGroupBox(QStringLiteral("サウンド（鳴らさなくてもいい項目にはファイル名を入れないで下さい）"));
+    auto* layout = new QVBoxLayout(Frame1[4]);
+    layout->setSpacing(1);
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->addWidget(soundRow(0, QStringLiteral("系統設定時のサウンド：")));
+    layout->addWidget(soundRow(1, QStringLiteral("リセット時のサウンド：")));
+    auto* subButtons = new QHBoxLayout;
+    Option5[1] = new QPushButton(QStringLiteral("送り・戻し時のサウンド..."), Frame1[4]);
+    Option5[0] = new QPushButton(QStringLiteral("放送前のサウンド..."), Frame1[4]);
+    subButtons->addWidget(Option5[1]);
+    subButtons->addWidget(Option5[0]);
+    subButtons->addStretch();
+    layout->addLayout(subButtons);
+    makePageButtons(reinterpret_cast<QAbstractButton* const*>(Option5.data()), 2, this);
+
+    const std::array<QString, 3> whenCaptions{QStringLiteral("「1」の場合"), QStringLiteral("「2」の場合"),
+                                              QStringLiteral("「3」の場合")};
+    // Advance and back sounds.
+    Frame2[1] = new QGroupBox(QStringLiteral("送り・戻し時のサウンド"));
+    auto* step = new QVBoxLayout(Frame2[1]);
+    step->setSpacing(0);
+    step->setContentsMargins(6, 0, 6, 2);
+    auto* alwaysRow = new QHBoxLayout;
+    Option2[0] = new QRadioButton(QStringLiteral("常に右記のサウンドを鳴らす"), Frame2[1]);
+    alwaysRow->addWidget(Option2[0]);
+    alwaysRow->addWidget(soundRow(7, QString()), 1);
+    step->addLayout(alwaysRow);
+    Option2[1] = longChoice(
+        QStringLiteral("運賃データ(*.hy3)の特定の列のデータから判断して、以下の指定したサウンドを鳴らす（指定した列のデータの"
+                       "内容が1～3以外の場合はサウンドは鳴りません）"),
+        Frame2[1], step);
+    auto* columnRow = new QHBoxLayout;
+    columnRow->addWidget(new QLabel(QStringLiteral("運賃データの"), Frame2[1]));
+    Combo1 = new QComboBox(Frame2[1]);
+    columnRow->addWidget(Combo1);
+    columnRow->addWidget(new QLabel(QStringLiteral("列目のデータが、"), Frame2[1]));
+    columnRow->addStretch();
+    step->addLayout(columnRow);
+    for (int i = 0; i < 3; ++i) step->addWidget(soundRow(8 + i, whenCaptions[i]));
+    auto* stepGroup = new QButtonGroup(this);
+    stepGroup->addButton(Option2[0]);
+    stepGroup->addButton(Option2[1]);
+    auto* Frame8 = new QGroupBox(QStringLiteral("再生方法"), Frame2[1]);
+    auto* frame8Layout = new QVBoxLayout(Frame8);
+    frame8Layout->setSpacing(0);
+    frame8Layout->setContentsMargins(6, 0, 6, 0);
+    Option6[0] = new QRadioButton(QStringLiteral("同期再生(サウンドが完全に再生された後で運賃切り替え)"), Frame8);
+    Option6[1] = new QRadioButton(QStringLiteral("非同期再生(サウンドを再生しながら運賃切り替え)"), Frame8);
+    frame8Layout->addWidget(Option6[0]);
+    frame8Layout->addWidget(Option6[1]);
+    step->addWidget(Frame8);
+
+    // Sounds before an announcement.
+    Frame2[0] = new QGroupBox(
+        QStringLiteral("放送前のサウンド：※音声合成放送機能が有効でない場合は以下の設定は意味を持ちません。"));
+    auto* tape = new QVBoxLayout(Frame2[0]);
+    tape->setSpacing(0);
+    tape->setContentsMargins(6, 0, 6, 2);
+    auto* tapeAlwaysRow = new QHBoxLayout;
+    Option2[2] = new QRadioButton(QStringLiteral("常に右記のサウンドを鳴らす"), Frame2[0]);
+    tapeAlwaysRow->addWidget(Option2[2]);
+    tapeAlwaysRow->addWidget(soundRow(3, QString()), 1);
+    tape->addLayout(tapeAlwaysRow);
+    Option2[3] = longChoice(
+        QStringLiteral("放送データ(*.Tp.csv)内のフラグから判断して、以下の指定したサウンドを鳴らす（フラグの内容が1～3以外の"
+                       "場合はサウンドは鳴りません）"),
+        Frame2[0], tape);
+    for (int i = 0; i < 3; ++i) tape->addWidget(soundRow(4 + i, whenCaptions[i]));
+    auto* tapeGroup = new QButtonGroup(this);
+    tapeGroup->addButton(Option2[2]);
+    tapeGroup->addButton(Option2[3]);
+    auto* Frame9 = new QGroupBox(QStringLiteral("再生方法"), Frame2[0]);
+    auto* frame9Layout = new QVBoxLayout(Frame9);
+    frame9Layout->setSpacing(0);
+    frame9Layout->setContentsMargins(6, 0, 6, 0);
+    Option7[0] = new QRadioButton(QStringLiteral("同期再生(サウンドが完全に再生された後で放送開始)"), Frame9);
+    Option7[1] = new QRadioButton(QStringLiteral("非同期再生(サウンドを再生しながら放送開始)"), Frame9);
+    frame9Layout->addWidget(Option7[0]);
+    frame9Layout->addWidget(Option7[1]);
+    tape->addWidget(Frame9);
+    tape->addWidget(wrappingLabel(
+        QStringLiteral("「放送前のサウンド」再生時は、停名のスクロールが停止することがありますので、あらかじめご了承ください。"),
+        Frame2[0]));
+    tape->addStretch();
+
+    soundPages = new QStackedWidget(Frame1[4]);
+    soundPages->addWidget(Frame2[0]);
+    soundPages->addWidget(Frame2[1]);
+    for (int i = 0; i < 2; ++i)
+        connect(Option5[i], &QPushButton::clicked, this, [this, i] { soundPages->setCurrentWidget(Frame2[i]); });
+    Option5[1]->setChecked(true);
+    soundPages->setCurrentWidget(Frame2[1]);
+    layout->addWidget(soundPages, 1);
+    return Frame1[4];
+}
+
+QWidget* frmOption::buildPreviewPage() {
+    Frame1[5] = new QGroupBox(QStringLiteral("整理券プレビュー"));
+    auto* layout = new QVBoxLayout(Frame1[5]);
+    layout->setSpacing(2);
+    chkUseSeiriPrev = new QCheckBox(QStringLiteral("整理券プレビュー機能を使用する"), Frame1[5]);
+    connect(chkUseSeiriPrev, &QCheckBox::stateChanged, this, &frmOption::chkUseSeiriPrev_Click);
+    layout->addWidget(chkUseSeiriPrev);
+
+    Frame10 = new QGroupBox(QStringLiteral("整理券プラグイン設定"), Frame1[5]);
+    auto* plugin = new QGridLayout(Frame10);
+    plugin->setVerticalSpacing(2);
+    plugin->addWidget(
+        wrappingLabel(QStringLiteral("整理券プラグイン（整理券プレビューを使用しない場合は、何も入れないでください）："),
+                      Frame10),
+        0, 0, 1, 4);
+    txtSeiriPlgDir = new QLineEdit(Frame10);
+    Command1 = ellipsisButton(Frame10);
+    // The cross the clear button shows.
+    Command11 = new QPushButton(QStringLiteral("×"), Frame10);
+    Command11->setFixedWidth(22);
+    plugin->addWidget(txtSeiriPlgDir, 1, 0, 1, 2);
+    plugin->addWidget(Command1, 1, 2);
+    plugin->addWidget(Command11, 1, 3);
+    plugin->addWidget(new QLabel(QStringLiteral("上記プラグインのプロパティ："), Frame10), 2, 0);
+    plugin->addWidget(new QLabel(QStringLiteral("上記プラグインの特記事項："), Frame10), 2, 1, 1, 3);
+    List1 = new QListWidget(Frame10);
+    txtPlginComment = new QPlainTextEdit(Frame10);
+    QPalette grey = txtPlginComment->palette();
+    grey.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    txtPlginComment->setPalette(grey);
+    plugin->addWidget(List1, 3, 0);
+    plugin->addWidget(txtPlginComment, 3, 1, 1, 3);
+    layout->addWidget(Frame10, 1);
+    connect(Command1, &QPushButton::clicked, this, &frmOption::Command1_Click);
+    connect(Command11, &QPushButton::clicked, this, &frmOption::Command11_Click);
+
+    Frame7 = new QGroupBox(QStringLiteral("日付の設定（整理券プラグインが日付の印字をサポートしているときに有効）"),
+                           Frame1[5]);
+    auto* date = new QGridLayout(Frame7);
+    date->setVerticalSpacing(0);
+    Option4[0] = new QRadioButton(QStringLiteral("システムの日付を使用（整理券印字と同時に日付を更新、デフォルト）"), Frame7);
+    Option4[1] = new QRadioButton(QStringLiteral("システムの日付を使用（系統設定した時点の日付を保持）"), Frame7);
+    Option4[2] = new QRadioButton(QStringLiteral("右記の日付に固定"), Frame7);
+    Label10 = new QLabel(Frame7);
+    Command7 = new QPushButton(QStringLiteral("日付選択..."), Frame7);
+    date->addWidget(Option4[0], 0, 0, 1, 4);
+    date->addWidget(Option4[1], 1, 0, 1, 4);
+    date->addWidget(wrappingLabel(QStringLiteral("系統設定した際の日付が保持され、日付が途中で変わっても次回系統設定するまで整理"
+                                                 "券の日付変更を行いません。"),
+                                  Frame7),
+                    2, 0, 1, 4);
+    date->addWidget(Option4[2], 3, 0);
+    date->addWidget(Label10, 3, 1);
+    date->addWidget(Command7, 3, 2);
+    date->setColumnStretch(3, 1);
+    layout->addWidget(Frame7);
+    layout->addStretch(0);
+    connect(Command7, &QPushButton::clicked, this, &frmOption::Command7_Click);
+    chkUseSeiriPrev_Click();
+    return Frame1[5];
+}
+
+void frmOption::bindOptions() {
+    OptDataFolders& folders = live_.dataFolders;
+    writeOptions_.push_back(bind(Text2[0], folders.FareDataDir));
+    writeOptions_.push_back(bind(Text2[1], folders.TapeDataDir));
+
+    OptPanel& panel = live_.panel;
+    writeOptions_.push_back(bind(Check1, panel.AutoSeiriNum));
+    writeOptions_.push_back(bind(Command5[0], panel.SeiriNumColorOff));
+    writeOptions_.push_back(bind(Command5[1], panel.SeiriNumColorOn1));
+    writeOptions_.push_back(bind(Command5[2], panel.SeiriNumColorOn2));
+    writeOptions_.push_back(bind(Combo2, panel.SeiriNumStyle));
+    writeOptions_.push_back(bind(Check2, panel.SeiriNumZeroPad));
+    writeOptions_.push_back(bind(Option3[0], panel.PanelAuto));
+    writeOptions_.push_back(bind(Option3[1], panel.PanelIndividual));
+    writeOptions_.push_back(bind(Option3[7], panel.PanelOffBuiltin));
+    writeOptions_.push_back(bind(Option3[6], panel.PanelOffUser));
+    writeOptions_.push_back(bind(Option3[3], panel.PanelOn1Builtin));
+    writeOptions_.push_back(bind(Option3[2], panel.PanelOn1User));
+    writeOptions_.push_back(bind(Option3[4], panel.PanelOn2Builtin));
+    writeOptions_.push_back(bind(Option3[5], panel.PanelOn2User));
+    writeOptions_.push_back(bind(txtSelectPanel[0], panel.PanelOffFile));
+    writeOptions_.push_back(bind(txtSelectPanel[1], panel.PanelOn1File));
+    writeOptions_.push_back(bind(txtSelectPanel[2], panel.PanelOn2File));
+
+    OptDegit& degit = live_.degit;
+    writeOptions_.push_back(bind(Command8[0], degit.DegitBackColor));
+    writeOptions_.push_back(bind(Command8[1], degit.DegitUnlitColor));
+    writeOptions_.push_back(bind(Command8[2], degit.DegitLitColor));
+    writeOptions_.push_back(bind(Check3[0], degit.ShowStopOrder));
+    writeOptions_.push_back(bind(Combo4[0], degit.StopOrderSlot));
+    writeOptions_.push_back(bind(Check3[4], degit.StopOrderFromZero));
+    writeOptions_.push_back(bind(Check3[1], degit.ShowSeiriNum));
+    writeOptions_.push_back(bind(Combo4[1], degit.SeiriNumSlot));
+    writeOptions_.push_back(bind(Check3[2], degit.ShowRouteNum));
+    writeOptions_.push_back(bind(Combo4[2], degit.RouteNumSlot));
+    writeOptions_.push_back(bind(Check3[3], degit.ShowDataColumn));
+    writeOptions_.push_back(bind(Combo4[4], degit.DataColumn));
+    writeOptions_.push_back(bind(Combo4[3], degit.DataColumnSlot));
+
+    OptChimei& chimei = live_.chimei;
+    writeOptions_.push_back(bind(Command9[0], chimei.ChimeiBackColor));
+    writeOptions_.push_back(bind(Command9[1], chimei.ChimeiForeColor));
+    writeOptions_.push_back(bind(Combo3, chimei.ChimeiFontMode));
+    writeOptions_.push_back(bind(Check4, chimei.ChimeiFontBold));
+
+    OptSound& sound = live_.sound;
+    writeOptions_.push_back(bind(txtSelectSound[0], sound.RouteSetSound));
+    writeOptions_.push_back(bind(txtSelectSound[1], sound.ResetSound));
+    writeOptions_.push_back(bind(Option2[0], sound.StepSoundAlways));
+    writeOptions_.push_back(bind(Option2[1], sound.StepSoundByColumn));
+    writeOptions_.push_back(bind(Option6[0], sound.StepSoundSync));
+    writeOptions_.push_back(bind(Option6[1], sound.StepSoundAsync));
+    writeOptions_.push_back(bind(txtSelectSound[7], sound.StepSound));
+    writeOptions_.push_back(bind(Combo1, sound.StepSoundColumn));
+    writeOptions_.push_back(bind(txtSelectSound[8], sound.StepSound1));
+    writeOptions_.push_back(bind(txtSelectSound[9], sound.StepSound2));
+    writeOptions_.push_back(bind(txtSelectSound[10], sound.StepSound3));
+    writeOptions_.push_back(bind(Option2[2], sound.TapeSoundAlways));
+    writeOptions_.push_back(bind(Option2[3], sound.TapeSoundByFlag));
+    writeOptions_.push_back(bind(Option7[0], sound.TapeSoundSync));
+    writeOptions_.push_back(bind(Option7[1], sound.TapeSoundAsync));
+    writeOptions_.push_back(bind(txtSelectSound[3], sound.TapeSound));
+    writeOptions_.push_back(bind(txtSelectSound[4], sound.TapeSound1));
+    writeOptions_.push_back(bind(txtSelectSound[5], sound.TapeSound2));
+    writeOptions_.push_back(bind(txtSelectSound[6], sound.TapeSound3));
+
+    OptSeiriken& seiriken = live_.seiriken;
+    writeOptions_.push_back(bind(chkUseSeiriPrev, seiriken.UseSeirikenPreview));
+    writeOptions_.push_back(bind(txtSeiriPlgDir, seiriken.SeirikenPlugin));
+    writeOptions_.push_back(bind(Option4[0], seiriken.DateAtPrint));
+    writeOptions_.push_back(bind(Option4[1], seiriken.DateAtRouteSet));
+    writeOptions_.push_back(bind(Option4[2], seiriken.DateFixed));
+}
+
+int frmOption::assignPanelWidgets(const Options& source) {
+    // Read from a copy: each assignment writes its option at once, and a
+    // choice being selected deselects its partner.
+    const OptDataFolders folders = source.dataFolders;
+    const OptPanel p = source.panel;
+    return Steps()(Text2[0], folders.FareDataDir)(Text2[1], folders.TapeDataDir)
+        (Check1, p.AutoSeiriNum)(Command5[0], p.SeiriNumColorOff)(Command5[1], p.SeiriNumColorOn1)
+        (Command5[2], p.SeiriNumColorOn2)(Combo2, p.SeiriNumStyle)(Check2, p.SeiriNumZeroPad)
+        (Option3[0], p.PanelAuto)(Option3[1], p.PanelIndividual)(Option3[7], p.PanelOffBuiltin)
+        (Option3[6], p.PanelOffUser)(Option3[3], p.PanelOn1Builtin)(Option3[2], p.PanelOn1User)
+        (Option3[4], p.PanelOn2Builtin)(Option3[5], p.PanelOn2User)
+        (txtSelectPanel[0], p.PanelOffFile)(txtSelectPanel[1], p.PanelOn1File)(txtSelectPanel[2], p.PanelOn2File)
+        .error();
+}
+
+int frmOption::assignOtherWidgets(const Options& source) {
+    const OptDegit d = source.degit;
+    const OptChimei c = source.chimei;
+    const OptSound s = source.sound;
+    const OptSeiriken t = source.seiriken;
+    const int error =
+        Steps()(Command8[0], d.DegitBackColor)(Command8[1], d.DegitUnlitColor)(Command8[2], d.DegitLitColor)
+            (Check3[0], d.ShowStopOrder)(Combo4[0], d.StopOrderSlot)(Check3[4], d.StopOrderFromZero)
+            (Check3[1], d.ShowSeiriNum)(Combo4[1], d.SeiriNumSlot)(Check3[2], d.ShowRouteNum)
+            (Combo4[2], d.RouteNumSlot)(Check3[3], d.ShowDataColumn)(Combo4[4], d.DataColumn)
+            (Combo4[3], d.DataColumnSlot)
+            (Command9[0], c.ChimeiBackColor)(Command9[1], c.ChimeiForeColor)(Combo3, c.ChimeiFontMode)
+            (Check4, c.ChimeiFontBold)
+            (txtSelectSound[0], s.RouteSetSound)(txtSelectSound[1], s.ResetSound)(Option6[0], s.StepSoundSync)
+            (Option6[1], s.StepSoundAsync)(Option2[0], s.StepSoundAlways)(Option2[1], s.StepSoundByColumn)
+            (txtSelectSound[7], s.StepSound)(Combo1, s.StepSoundColumn)(txtSelectSound[8], s.StepSound1)
+            (txtSelectSound[9], s.StepSound2)(txtSelectSound[10], s.StepSound3)(Option7[0], s.TapeSoundSync)
+            (Option7[1], s.TapeSoundAsync)(Option2[2], s.TapeSoundAlways)(Option2[3], s.TapeSoundByFlag)
+            (txtSelectSound[3], s.TapeSound)(txtSelectSound[4], s.TapeSound1)(txtSelectSound[5], s.TapeSound2)
+            (txtSelectSound[6], s.TapeSound3)
+            (chkUseSeiriPrev, t.UseSeirikenPreview)(txtSeiriPlgDir, t.SeirikenPlugin)(Option4[0], t.DateAtPrint)
+            (Option4[1], t.DateAtRouteSet)(Option4[2], t.DateFixed)
+            .error();
+    if (error == 0) setFixedDate(t.FixedDate);
+    return error;
+}
+
+void frmOption::writeOptions() {
+    for (const auto& write : writeOptions_) write();
+}
+
+int frmOption::SetOptionInfo(const Options& stored) {
+    // A widget that already showed its stored value writes nothing by itself,
+    // so every option is written again from the widgets.
+    const int panelError = assignPanelWidgets(stored);
+    writeOptions();
+    if (panelError) return panelError;
+    // The board face and captions follow the panel options just loaded.
+    if (const int error = reapplyBacklight()) return error;
+    const int otherError = assignOtherWidgets(stored);
+    writeOptions();
+    if (otherError) return otherError;
+    // A plug-in that no longer loads leaves the page as it was, silently.
+    SetPlgin(txtSeiriPlgDir->text(), *List1, *txtPlginComment, *panel_.Picture1, *panel_.Combo1);
+    return 0;
+}
+
+void frmOption::GetOptionInfo(Options& stored) const {
+    // Every widget has written its option already.
+    stored.dataFolders = live_.dataFolders;
+    stored.panel = live_.panel;
+    stored.degit = live_.degit;
+    stored.chimei = live_.chimei;
+    stored.sound = live_.sound;
+    stored.seiriken = live_.seiriken;
+}
+
+int frmOption::SetProp() {
+    applyBoardOptions(board_, live_, panel_.selectedBacklight(), messages_);
+    if (board_.ChimeiCtl) {
+        board_.ChimeiCtl->setBackColor(Command9[0]->colour());
+        board_.ChimeiCtl->setForeColor(Command9[1]->colour());
+        board_.ChimeiCtl->setFontMode(qint16(Combo3->currentIndex()));
+        board_.ChimeiCtl->setFontBold(Check4->checkState() == Qt::Checked);
+    }
+    return reapplyBacklight();
+}
+
+int frmOption::reapplyBacklight() {
+    const Backlight b = panel_.selectedBacklight();
+    panel_.Option4_Click(b == Backlight::Off ? 0 : b == Backlight::On1 ? 1 : 2);
+    return 0;
+}
+
+void frmOption::showEvent(QShowEvent* event) {
+    // A board without a stop-name display has nothing to set there.
+    Option1[3]->setEnabled(!state_.NoChimei);
+    // The model set-up and the panel may have changed options while the
+    // dialog was hidden; show what they hold now.
+    assignPanelWidgets(live_);
+    assignOtherWidgets(live_);
+    QDialog::showEvent(event);
+}
+
+QString frmOption::GetPathString() {
+    return Sibling::Zf3FolderDlg(this, QStringLiteral("フォルダーを選択してください"));
+}
+
+void frmOption::GetBtnColor(ColourButton* button) {
+    quint32 colour = button->colour();
+    std::array<qint32, OptCustColors::kCount> custom{};
+    for (int i = 0; i < OptCustColors::kCount; ++i) custom[i] = qint32(live_.custColors.CustColors[i]);
+    const bool confirmed = Sibling::Zf3ChooseColor(this, colour, custom);
+    for (int i = 0; i < OptCustColors::kCount; ++i) live_.custColors.CustColors[i] = quint32(custom[i]);
+    if (confirmed) button->setColour(colour);
+}
+
+void frmOption::AddComboItem() {
+    const std::array<std::pair<const char16_t*, int>, 12> styles{{{u"1,2,3...", 8},
+                                                                  {u"0,1,2...", 7},
+                                                                  {u"「なし」、1,2...", 7},
+                                                                  {u"「なし」、2,3...", 8},
+                                                                  {u"「無券」、1,2...", 7},
+                                                                  {u"「無券」、2,3...", 8},
+                                                                  {u"「券なし」、1,2...", 7},
+                                                                  {u"「券なし」、2,3...", 8},
+                                                                  {u"「券無し」、1,2...", 7},
+                                                                  {u"「券無し」、2,3...", 8},
+                                                                  {u"(無地)、1,2...", 7},
+                                                                  {u"(無地)、2,3...", 8}}};
+    for (const auto& [label, count] : styles)
+        Combo2->addItem(QString::fromUtf16(label) + QLatin1Char(' ') + QString::number(count));
+    Combo2->setItemText(0, Combo2->itemText(0) + QStringLiteral(" （既定の表示）"));
+    Combo2->setCurrentIndex(0);
+}
+
+void frmOption::Check1_Click() { Frame3->setEnabled(Check1->checkState() == Qt::Checked); }
+
+void frmOption::Check3_Click(int index) {
+    const bool on = Check3[index]->checkState() == Qt::Checked;
+    switch (index) {
+    case 0:
+        Combo4[0]->setEnabled(on);
+        Check3[4]->setEnabled(on);
+        break;
+    case 3:
+        Combo4[3]->setEnabled(on);
+        Combo4[4]->setEnabled(on);
+        break;
+    default:
+        Combo4[index]->setEnabled(on);
+    }
+}
+
+void frmOption::Option3_Click() {
+    const bool individual = !Option3[0]->isChecked();
+    for (QGroupBox* frame : Frame6) {
+        frame->setEnabled(individual);
+        frame->setVisible(individual);
+    }
+}
+
+void frmOption::chkUseSeiriPrev_Click() {
+    const bool on = chkUseSeiriPrev->checkState() == Qt::Checked;
+    for (QGroupBox* frame : {Frame10, Frame7}) {
+        frame->setEnabled(on);
+        frame->setVisible(on);
+    }
+}
+
+void frmOption::updateSample() {
+    if (!M_Degit1) return;
+    M_Degit1->setBackColor(Command8[0]->colour());
+    M_Degit1->setBaseForeColor(Command8[1]->colour());
+    M_Degit1->setDegitForeColor(Command8[2]->colour());
+    M_Degit1->setValue(DigitValue::number(123));
+}
+
+void frmOption::setFixedDate(const QString& date) {
+    Label10->setText(date);
+    live_.seiriken.FixedDate = date;
+}
+
+void frmOption::Command1_Click() {
+    const QString path = Sibling::Zf3FileDlg(this, {{QStringLiteral("整理券プラグイン(*.4SP)"), QStringLiteral("*.4SP")}},
+                                             QString(), QStringLiteral("プラグインの選択"));
+    if (path.isEmpty()) return;
+    panel_.Combo1->clear();
+    if (SetPlgin(path, *List1, *txtPlginComment, *panel_.Picture1, *panel_.Combo1) != 0) {
+        txtSeiriPlgDir->setText(path);
+        return;
+    }
+    messages_.report(Message(QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"),
+                             QStringLiteral("プラグインロードエラー"), Message::Icon::Critical));
+}
+
+void frmOption::Command3_Click(int index) {
+    const QString folder = GetPathString();
+    if (!folder.isEmpty()) Text2[index]->setText(folder);
+}
+
+void frmOption::Command4_Click() {
+    SetProp();
+    hide();
+    done(QDialog::Accepted);
+}
+
+void frmOption::reject() { Command4_Click(); }
+
+void frmOption::Command6_Click(int index) {
+    const QString file = Sibling::Zf3FileDlg(this,
+                                             {{QStringLiteral("ビットマップ(*.bmp)"), QStringLiteral("*.bmp")},
+                                              {QStringLiteral("GIF画像(*.gif)"), QStringLiteral("*.gif")},
+                                              {QStringLiteral("JPEG画像(*.jpg)"), QStringLiteral("*.jpg")}},
+                                             QString(), QStringLiteral("パネル画像の選択"));
+    if (!file.isEmpty()) txtSelectPanel[index]->setText(file);
+}
+
+void frmOption::Command7_Click() {
+    DateRecord date{};
+    if (Sibling::Call_dlg111(this, date) == 0) return;
+    setFixedDate(dateText(date.year, date.month, date.day));
+}
+
+void frmOption::Command8_Click(int index) {
+    // The sample display follows through the buttons' colour changes.
+    GetBtnColor(Command8[index]);
+}
+
+void frmOption::Command10_Click(int index) {
+    // What the desktop does with a missing or empty folder is its own affair.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(Text2[index]->text()));
+}
+
+void frmOption::Command11_Click() {
+    txtSeiriPlgDir->clear();
+    List1->clear();
+    txtPlginComment->clear();
+}
+
+void frmOption::cmdSelectSound_Click(int index) {
+    const QString file = Sibling::Zf3FileDlg(this,
+                                             {{QStringLiteral("Waveサウンド(*.wav)"), QStringLiteral("*.wav")},
+                                              {QStringLiteral("MP3サウンド(*.mp3)"), QStringLiteral("*.mp3")},
+                                              {QStringLiteral("MIDIシーケンス(*.mid)"), QStringLiteral("*.mid")}},
+                                             QString(), QStringLiteral("サウンドの選択"));
+    if (!file.isEmpty()) txtSelectSound[index]->setText(file);
+}

@@ -1,0 +1,403 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+
+#include <QCalendarWidget>
+#include <QColorDialog>
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QUrl>
+
+#include "ChimeiCtl_B.h"
+#include "M_Degit.h"
+#include "ModalDriver.h"
+#include "OptionWidgets.h"
+#include "PanelFixture.h"
+#include "RuntimeError.h"
+#include "frmOption.h"
+
+namespace {
+
+// The dialog created as the program creates it: before the board's start-up.
+class OptionDialogTest : public ::testing::Test {
+protected:
+    OptionDialogTest() {
+        panel.Form_Load(tape);
+        board.attachPanel(&panel);
+        board.Form_Load();
+    }
+
+    SharedState state;
+    RecordingReporter messages;
+    FakeSound sound;
+    std::vector<QString> spoken;
+    bool released = false;
+    Form1 board{state, messages};
+    frmCtl panel{board, state, messages, sound};
+    mdlM_Tape tape{state.options, sound, panel, [this] { return std::make_unique<FakeSpeech>(spoken, released); },
+                   [] { return QStringLiteral("Linux"); }};
+    frmOption dialog{state, board, panel, messages};
+};
+
+// Catches what the folder buttons ask the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { opened.push_back(url); }
+
+public:
+    std::vector<QUrl> opened;
+};
+
+// A stored image that differs from the start-up options in every field,
+// with one choice selected in each group.
+Options everythingChanged() {
+    Options o;
+    o.dataFolders = {QStringLiteral("/運賃"), QStringLiteral("/放送")};
+    o.panel = {.AutoSeiriNum = 0, .SeiriNumColorOff = 0x010203, .SeiriNumColorOn1 = 0x040506,
+               .SeiriNumColorOn2 = 0x070809, .SeiriNumStyle = 11, .SeiriNumZeroPad = 1,
+               .PanelAuto = 0, .PanelIndividual = -1, .PanelOffBuiltin = 0, .PanelOffUser = -1,
+               .PanelOn1Builtin = 0, .PanelOn1User = -1, .PanelOn2Builtin = -1, .PanelOn2User = 0,
+               .PanelOffFile = QStringLiteral("/off.bmp"), .PanelOn1File = QStringLiteral("/on1.gif"),
+               .PanelOn2File = QStringLiteral("/on2.jpg")};
+    o.degit = {0x111111, 0x222222, 0x333333, 1, 7, 1, 1, 6, 1, 5, 1, 149, 4};
+    o.chimei = {0x444444, 0x555555, 4, 1};
+    o.sound = {.RouteSetSound = QStringLiteral("/a.wav"), .ResetSound = QStringLiteral("/b.mp3"),
+               .StepSoundAlways = 0, .StepSoundByColumn = -1, .StepSoundSync = -1, .StepSoundAsync = 0,
+               .StepSound = QStringLiteral("/c.mid"), .StepSoundColumn = 99, .StepSound1 = QStringLiteral("/d"),
+               .StepSound2 = QStringLiteral("/e"), .StepSound3 = QStringLiteral("/f"), .TapeSoundAlways = 0,
+               .TapeSoundByFlag = -1, .TapeSoundSync = 0, .TapeSoundAsync = -1, .TapeSound = QStringLiteral("/g"),
+               .TapeSound1 = QStringLiteral("/h"), .TapeSound2 = QStringLiteral("/i"),
+               .TapeSound3 = QStringLiteral("/j")};
+    o.seiriken = {1, QString(), 0, 0, -1, QStringLiteral("2010/01/05")};
+    return o;
+}
+
+TEST_F(OptionDialogTest, CreationFillsTheListsAndShowsTheFirstPages) {
+    ASSERT_EQ(dialog.Combo2->count(), 12);
+    EXPECT_EQ(dialog.Combo2->itemText(0), QStringLiteral("1,2,3... 8 （既定の表示）"));
+    EXPECT_EQ(dialog.Combo2->itemText(1), QStringLiteral("0,1,2... 7"));
+    EXPECT_EQ(dialog.Combo2->itemText(7), QStringLiteral("「券なし」、2,3... 8"));
+    EXPECT_EQ(dialog.Combo2->itemText(10), QStringLiteral("(無地)、1,2... 7"));
+    EXPECT_EQ(dialog.Combo2->currentIndex(), 0);
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_EQ(dialog.Combo4[i]->count(), 8) << i;
+        EXPECT_EQ(dialog.Combo4[i]->itemText(7), QStringLiteral("8"));
+        EXPECT_EQ(dialog.Combo4[i]->currentIndex(), 0);
+    }
+    for (QComboBox* columns : {dialog.Combo1, dialog.Combo4[4]}) {
+        ASSERT_EQ(columns->count(), 150);
+        EXPECT_EQ(columns->itemText(149), QStringLiteral("150"));
+        EXPECT_EQ(columns->currentIndex(), 0);
+    }
+    EXPECT_EQ(dialog.Combo3->count(), 5);
+    EXPECT_EQ(dialog.Combo3->currentIndex(), -1);
+    EXPECT_EQ(dialog.Label10->text(), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("オプション"));
+
+    dialog.show();
+    EXPECT_EQ(dialog.pages->currentWidget(), dialog.Frame1[0]);
+    EXPECT_EQ(dialog.soundPages->currentWidget(), dialog.Frame2[1]);
+    EXPECT_FALSE(dialog.Option1[3]->isEnabled());
+    for (QGroupBox* frame : dialog.Frame6) EXPECT_FALSE(frame->isVisible());
+    EXPECT_FALSE(dialog.Frame10->isVisible());
+    EXPECT_FALSE(dialog.Frame7->isVisible());
+    // The model set-up's captions, as the user first sees them.
+    EXPECT_EQ(dialog.Check1->checkState(), Qt::Checked);
+    EXPECT_TRUE(dialog.Frame3->isEnabled());
+    EXPECT_EQ(dialog.Command5[0]->colour(), state.options.SeiriNumColorOff());
+
+    dialog.Option1[4]->click();
+    EXPECT_EQ(dialog.pages->currentWidget(), dialog.Frame1[4]);
+    dialog.Option5[0]->click();
+    EXPECT_EQ(dialog.soundPages->currentWidget(), dialog.Frame2[0]);
+    dialog.hide();
+    dialog.show();
+    EXPECT_EQ(dialog.pages->currentWidget(), dialog.Frame1[4]);
+    EXPECT_EQ(dialog.soundPages->currentWidget(), dialog.Frame2[0]);
+}
+
+TEST_F(OptionDialogTest, DependentWidgetsFollowTheirCheckBoxesAndChoices) {
+    dialog.show();
+    dialog.Option1[1]->click();
+    dialog.Check1->click();
+    EXPECT_FALSE(dialog.Frame3->isEnabled());
+    dialog.Check1->click();
+    EXPECT_TRUE(dialog.Frame3->isEnabled());
+
+    dialog.Option3[1]->click();
+    for (QGroupBox* frame : dialog.Frame6) EXPECT_TRUE(frame->isVisible() && frame->isEnabled());
+    dialog.Option3[6]->click();
+    for (QGroupBox* frame : dialog.Frame6) EXPECT_TRUE(frame->isVisible());
+    dialog.Option3[0]->click();
+    for (QGroupBox* frame : dialog.Frame6) EXPECT_FALSE(frame->isVisible() || frame->isEnabled());
+
+    dialog.Check3[0]->click();
+    dialog.Combo4[0]->setCurrentIndex(5);
+    dialog.Check3[4]->click();
+    EXPECT_TRUE(dialog.Combo4[0]->isEnabled() && dialog.Check3[4]->isEnabled());
+    dialog.Check3[0]->click();
+    EXPECT_FALSE(dialog.Combo4[0]->isEnabled() || dialog.Check3[4]->isEnabled());
+    EXPECT_EQ(dialog.Combo4[0]->currentIndex(), 5);
+    EXPECT_EQ(dialog.Check3[4]->checkState(), Qt::Checked);
+    dialog.Check3[3]->click();
+    EXPECT_TRUE(dialog.Combo4[3]->isEnabled() && dialog.Combo4[4]->isEnabled());
+    EXPECT_FALSE(dialog.Combo4[1]->isEnabled() || dialog.Combo4[2]->isEnabled());
+    dialog.Check3[1]->click();
+    dialog.Check3[2]->click();
+    EXPECT_TRUE(dialog.Combo4[1]->isEnabled() && dialog.Combo4[2]->isEnabled());
+
+    dialog.Option1[5]->click();
+    dialog.chkUseSeiriPrev->click();
+    EXPECT_TRUE(dialog.Frame10->isVisible() && dialog.Frame7->isVisible() && dialog.Frame10->isEnabled());
+    dialog.chkUseSeiriPrev->click();
+    EXPECT_FALSE(dialog.Frame10->isVisible() || dialog.Frame7->isVisible());
+}
+
+TEST_F(OptionDialogTest, EveryWidgetWritesItsOptionAtOnce) {
+    dialog.show();
+    dialog.chkUseSeiriPrev->click();
+    EXPECT_EQ(state.options.UseSeirikenPreview(), 1);
+    dialog.Text2[1]->setText(QStringLiteral("/放送"));
+    EXPECT_EQ(state.options.TapeDataDir(), QStringLiteral("/放送"));
+    dialog.Option2[1]->click();
+    EXPECT_EQ(state.options.StepSoundByColumn(), -1);
+    EXPECT_EQ(state.options.StepSoundAlways(), 0);
+    dialog.Combo1->setCurrentIndex(41);
+    EXPECT_EQ(state.options.StepSoundColumn(), 41);
+    dialog.Check4->click();
+    EXPECT_EQ(state.options.ChimeiFontBold(), 1);
+    dialog.Option4[2]->click();
+    EXPECT_EQ(state.options.DateFixed(), -1);
+    EXPECT_EQ(state.options.DateAtPrint(), 0);
+
+    ModalDriver chooseColour([](QDialog* chooser) {
+        qobject_cast<QColorDialog*>(chooser)->setCurrentColor(QColor(0x12, 0x34, 0x56));
+        chooser->accept();
+    });
+    dialog.Command8[2]->click();
+    EXPECT_EQ(state.options.DegitLitColor(), 0x563412u);
+    EXPECT_EQ(dialog.M_Degit1->DegitForeColor(), 0x563412u);
+}
+
+TEST_F(OptionDialogTest, CancelledChoosersChangeNothing) {
+    dialog.show();
+    dialog.chkUseSeiriPrev->click();
+    dialog.Text2[0]->setText(QStringLiteral("/kept"));
+    {
+        ModalDriver cancel([](QDialog* chooser) { chooser->reject(); });
+        dialog.Command3[0]->click();
+    }
+    EXPECT_EQ(state.options.FareDataDir(), QStringLiteral("/kept"));
+    {
+        ModalDriver cancel([](QDialog* chooser) { chooser->reject(); });
+        dialog.Command5[1]->click();
+    }
+    EXPECT_EQ(dialog.Command5[1]->colour(), state.options.SeiriNumColorOn1());
+    const QString date = dialog.Label10->text();
+    {
+        ModalDriver cancel([](QDialog* chooser) { chooser->reject(); });
+        dialog.Command7->click();
+    }
+    EXPECT_EQ(dialog.Label10->text(), date);
+}
+
+TEST_F(OptionDialogTest, ChoosersFillTheirWidgets) {
+    dialog.show();
+    dialog.chkUseSeiriPrev->click();
+    QTemporaryDir dir;
+    const QString sound = dir.filePath(QStringLiteral("チャイム.wav"));
+    QFile(sound).open(QIODevice::WriteOnly);
+    {
+        ModalDriver choose([&](QDialog* chooser) {
+            EXPECT_EQ(chooser->windowTitle(), QStringLiteral("サウンドの選択"));
+            qobject_cast<QFileDialog*>(chooser)->selectFile(sound);
+            chooser->accept();
+        });
+        dialog.cmdSelectSound[9]->click();
+    }
+    EXPECT_EQ(state.options.StepSound2(), sound);
+    {
+        ModalDriver choose([&](QDialog* chooser) {
+            EXPECT_EQ(chooser->windowTitle(), QStringLiteral("フォルダーを選択してください"));
+            qobject_cast<QFileDialog*>(chooser)->selectFile(dir.path());
+            chooser->accept();
+        });
+        dialog.Command3[1]->click();
+    }
+    EXPECT_EQ(state.options.TapeDataDir(), dir.path());
+    {
+        ModalDriver choose([](QDialog* chooser) {
+            chooser->findChild<QCalendarWidget*>()->setSelectedDate(QDate(2010, 1, 5));
+            chooser->accept();
+        });
+        dialog.Command7->click();
+    }
+    EXPECT_EQ(dialog.Label10->text(), QStringLiteral("2010/01/05"));
+    EXPECT_EQ(state.options.FixedDate(), QStringLiteral("2010/01/05"));
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    dialog.Command10[1]->click();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(catcher.opened.size(), 1u);
+    EXPECT_EQ(catcher.opened[0].toLocalFile(), dir.path());
+}
+
+TEST_F(OptionDialogTest, PluginChooserLoadsTheCapabilitiesOrKeepsThePreviousPlugin) {
+    const QString plugin = QStringLiteral(SAMPLE_PLUGINS_DIR "/hoshimizaka.4SP");
+    dialog.show();
+    dialog.chkUseSeiriPrev->click();
+    panel.Combo1->addItem(QStringLiteral("old"));
+    {
+        ModalDriver choose([&](QDialog* chooser) {
+            EXPECT_EQ(chooser->windowTitle(), QStringLiteral("プラグインの選択"));
+            qobject_cast<QFileDialog*>(chooser)->selectFile(plugin);
+            chooser->accept();
+        });
+        dialog.Command1->click();
+    }
+    EXPECT_EQ(state.options.SeirikenPlugin(), plugin);
+    EXPECT_GT(dialog.List1->count(), 5);
+    EXPECT_FALSE(dialog.txtPlginComment->toPlainText().isEmpty());
+    EXPECT_GT(panel.Combo1->count(), 0);
+    EXPECT_NE(panel.Combo1->itemText(0), QStringLiteral("old"));
+
+    QTemporaryDir dir;
+    const QString bogus = dir.filePath(QStringLiteral("bogus.4SP"));
+    QFile file(bogus);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a plug-in");
+    file.close();
+    const int lines = dialog.List1->count();
+    {
+        ModalDriver choose([&](QDialog* chooser) {
+            qobject_cast<QFileDialog*>(chooser)->selectFile(bogus);
+            chooser->accept();
+        });
+        dialog.Command1->click();
+    }
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"));
+    EXPECT_EQ(messages.messages[0].title, QStringLiteral("プラグインロードエラー"));
+    EXPECT_EQ(messages.messages[0].icon, Message::Icon::Critical);
+    EXPECT_EQ(state.options.SeirikenPlugin(), plugin);
+    EXPECT_EQ(dialog.List1->count(), lines);
+    EXPECT_EQ(panel.Combo1->count(), 0);
+
+    dialog.Command11->click();
+    EXPECT_TRUE(state.options.SeirikenPlugin().isEmpty());
+    EXPECT_EQ(dialog.List1->count(), 0);
+    EXPECT_TRUE(dialog.txtPlginComment->toPlainText().isEmpty());
+}
+
+TEST_F(OptionDialogTest, SetThenGetReproducesEveryRecordAndDependantsFollow) {
+    const Options stored = everythingChanged();
+    ASSERT_EQ(dialog.SetOptionInfo(stored), 0);
+    Options back;
+    dialog.GetOptionInfo(back);
+    EXPECT_EQ(back.dataFolders, stored.dataFolders);
+    EXPECT_EQ(back.panel, stored.panel);
+    EXPECT_EQ(back.degit, stored.degit);
+    EXPECT_EQ(back.chimei, stored.chimei);
+    EXPECT_EQ(back.sound, stored.sound);
+    EXPECT_EQ(back.seiriken, stored.seiriken);
+    EXPECT_EQ(state.options.sound, stored.sound);
+
+    dialog.show();
+    EXPECT_FALSE(dialog.Frame3->isEnabled());
+    for (QGroupBox* frame : dialog.Frame6) EXPECT_TRUE(frame->isEnabled());
+    for (QComboBox* list : dialog.Combo4) EXPECT_TRUE(list->isEnabled());
+    EXPECT_TRUE(dialog.Frame7->isEnabled());
+    EXPECT_EQ(dialog.M_Degit1->BackColor(), 0x111111u);
+    EXPECT_EQ(dialog.M_Degit1->BaseForeColor(), 0x222222u);
+    EXPECT_EQ(dialog.Label10->text(), QStringLiteral("2010/01/05"));
+}
+
+TEST_F(OptionDialogTest, StoredGroupWithNoChoiceLoadsWithNoChoice) {
+    Options stored;
+    stored.panel.PanelAuto = 0;
+    stored.panel.PanelIndividual = 0;
+    stored.sound.TapeSoundSync = 0;
+    stored.sound.TapeSoundAsync = 0;
+    ASSERT_EQ(dialog.SetOptionInfo(stored), 0);
+    EXPECT_FALSE(dialog.Option3[0]->isChecked() || dialog.Option3[1]->isChecked());
+    EXPECT_FALSE(dialog.Option7[0]->isChecked() || dialog.Option7[1]->isChecked());
+    EXPECT_EQ(state.options.PanelAuto(), 0);
+    EXPECT_EQ(state.options.PanelIndividual(), 0);
+    EXPECT_EQ(state.options.TapeSoundSync(), 0);
+    // Only a selection runs the image frames' rule, so they stay as they were.
+    for (QGroupBox* frame : dialog.Frame6) EXPECT_FALSE(frame->isEnabled());
+    // The group still works as a group afterwards.
+    dialog.Option7[1]->click();
+    dialog.Option7[0]->click();
+    EXPECT_FALSE(dialog.Option7[1]->isChecked());
+    EXPECT_EQ(state.options.TapeSoundAsync(), 0);
+}
+
+TEST_F(OptionDialogTest, FontModeNoneReachesTheStopNameDisplayAndBadValuesStopTheLoad) {
+    Options stored;
+    stored.chimei.ChimeiFontMode = -1;
+    stored.chimei.ChimeiBackColor = 0x123456;
+    ASSERT_EQ(dialog.SetOptionInfo(stored), 0);
+    ASSERT_EQ(dialog.SetProp(), 0);
+    EXPECT_EQ(board.ChimeiCtl->FontMode(), -1);
+    EXPECT_EQ(board.ChimeiCtl->BackColor(), 0x123456u);
+
+    Options bad = everythingChanged();
+    bad.panel.SeiriNumStyle = 12;
+    EXPECT_EQ(dialog.SetOptionInfo(bad), runtime_error::InvalidPropertyValue);
+    EXPECT_EQ(state.options.SeiriNumColorOn2(), 0x070809u);
+    // The steps after the refused list are not done.
+    EXPECT_EQ(state.options.SeiriNumZeroPad(), 0);
+    EXPECT_TRUE(state.options.RouteSetSound().isEmpty());
+}
+
+TEST_F(OptionDialogTest, OkAndTheCloseBoxApplyTheBoardLookAndHide) {
+    int shown = 0;
+    panel.setOptionsDialog([&] {
+        ++shown;
+        dialog.exec();
+    });
+    ModalDriver user([&](QDialog* shownDialog) {
+        EXPECT_EQ(shownDialog, &dialog);
+        EXPECT_FALSE(board.isEnabled());
+        EXPECT_FALSE(panel.isEnabled());
+        dialog.Check1->click();
+        dialog.Combo2->setCurrentIndex(1);
+        // Nothing reaches the board before OK.
+        EXPECT_TRUE(board.lblSeiriNum[1]->isVisibleTo(&board));
+        dialog.Command4->click();
+    });
+    panel.Command4->click();
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(board.isEnabled() && panel.isEnabled());
+    EXPECT_FALSE(board.lblSeiriNum[1]->isVisibleTo(&board));
+
+    ModalDriver closeBox([&](QDialog*) {
+        dialog.Check1->click();
+        dialog.Command8[0]->setColour(0x0000FF);
+        dialog.close();
+    });
+    panel.Command4->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(board.lblSeiriNum[1]->isVisibleTo(&board));
+    EXPECT_EQ(board.Degit[3]->BackColor(), 0x0000FFu);
+    EXPECT_EQ(board.TimeDegit[0]->BackColor(), 0x0000FFu);
+    EXPECT_EQ(state.options.DegitBackColor(), 0x0000FFu);
+}
+
+}  // namespace
+
+#include "OptionDialogTest.moc"
