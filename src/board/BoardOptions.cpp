@@ -24,6 +24,7 @@ quint32 captionColor(const Options& options, Backlight backlight) {
 }  // namespace
 
 void applyDigitColors(DegitBase& display, const OptDegit& colors) {
+    const DegitBase::Batch once(display);
     display.setBackColor(colors.DegitBackColor);
     display.setBaseForeColor(colors.DegitUnlitColor);
     display.setDegitForeColor(colors.DegitLitColor);

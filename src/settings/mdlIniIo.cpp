@@ -12,7 +12,6 @@
 #include "M_DegitEmNB.h"
 #include "MessageReporter.h"
 #include "Options.h"
-#include "RecordCodec.h"
 #include "RuntimeError.h"
 #include "SharedState.h"
 #include "frmCtl.h"
@@ -20,25 +19,7 @@
 
 namespace {
 
-constexpr qint16 kDegitCount = 8;
-
-// FormInfo's stored form: two 32-bit values.
-struct StoredFormInfo {
-    FormInfo info;
-    template <class Self, class F>
-    static void forEachField(Self& r, F&& f) {
-        f(r.info.FormLeft);
-        f(r.info.FormTop);
-    }
-};
-
-struct StoredCount {
-    qint16 count = kDegitCount;
-    template <class Self, class F>
-    static void forEachField(Self& r, F&& f) {
-        f(r.count);
-    }
-};
+constexpr int kDegitCount = 8;
 
 QString errorText(int number) {
     return QStringLiteral("エラー Code:") + QString::number(number) + QStringLiteral("\r\n内容:") +
@@ -89,18 +70,7 @@ int mdlIniIo::save() {
     panel_.GetCtrlDataInfo();
     board_.GetFormInfo();
 
-    QByteArray bytes;
-    record_codec::writeRecord(bytes, optionInfo_.dataFolders);
-    record_codec::writeRecord(bytes, optionInfo_.panel);
-    record_codec::writeRecord(bytes, optionInfo_.degit);
-    record_codec::writeRecord(bytes, optionInfo_.chimei);
-    record_codec::writeRecord(bytes, optionInfo_.sound);
-    record_codec::writeRecord(bytes, optionInfo_.seiriken);
-    record_codec::writeRecord(bytes, panel_.ctrlDataInfo);
-    record_codec::writeRecord(bytes, StoredFormInfo{state_.formInfo});
-    record_codec::writeRecord(bytes, state_.options.custColors);
-    record_codec::writeRecord(bytes, StoredCount{});
-    for (const DegitSetting& setting : degitSettings) record_codec::writeRecord(bytes, setting);
+    const QByteArray bytes = settings_file::compose(records());
 
     // The old file is replaced only by a complete new one, so a failed save
     // keeps the previous settings.
@@ -127,34 +97,17 @@ int mdlIniIo::load() {
     const QByteArray bytes = file.readAll();
     file.close();
 
-    // Each record replaces its memory only when read whole; a damaged file
-    // keeps the records before the damage.
-    qsizetype at = 0;
-    int error = 0;
-    const auto read = [&](auto&& record) {
-        if (error == 0) error = record_codec::readRecord(bytes, at, record);
-    };
-    read(optionInfo_.dataFolders);
-    read(optionInfo_.panel);
-    read(optionInfo_.degit);
-    read(optionInfo_.chimei);
-    read(optionInfo_.sound);
-    read(optionInfo_.seiriken);
-    read(panel_.ctrlDataInfo);
-    StoredFormInfo storedForm{state_.formInfo};
-    read(storedForm);
-    if (error != 0) return error;
-    state_.formInfo = storedForm.info;
-    read(state_.options.custColors);
-    StoredCount count;  // always eight records follow, whatever it says
-    read(count);
-    for (DegitSetting& setting : degitSettings) read(setting);
-    return error;
+    return settings_file::parse(bytes, records());
+}
+
+SettingsRecords mdlIniIo::records() {
+    return {optionInfo_, panel_.ctrlDataInfo, state_.formInfo, state_.options.custColors, degitSettings};
 }
 
 int mdlIniIo::apply() {
     for (int i = 0; i < kDegitCount; ++i) {
         M_DegitEmNB& display = *board_.Degit[i + 1];
+        const DegitBase::Batch once(display);
         display.setZeroMode(degitSettings[i].ZeroMode);
         display.setShift(degitSettings[i].Shift);
         display.setFillZero(degitSettings[i].FillZero);

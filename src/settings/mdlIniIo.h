@@ -3,7 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <array>
+#include "SettingsFile.h"
 
 class Form1;
 class MessageReporter;
@@ -11,21 +11,6 @@ class Options;
 class frmCtl;
 class frmOption;
 struct SharedState;
-
-// One fare display's format as the settings file keeps it.
-struct DegitSetting {
-    qint16 Shift = 0;
-    qint16 ZeroMode = 0;
-    qint16 FillZero = 0;
-
-    template <class Self, class F>
-    static void forEachField(Self& r, F&& f) {
-        f(r.Shift);
-        f(r.ZeroMode);
-        f(r.FillZero);
-    }
-    bool operator==(const DegitSetting&) const = default;
-};
 
 // The settings file: written once at the confirmed close, read once at the
 // end of the board's start-up.
@@ -44,12 +29,13 @@ public:
     void SaveIni();
     void LoadIni();
 
-    std::array<DegitSetting, 8> degitSettings{};
+    DegitSettings degitSettings{};
 
 private:
     int save();
     int load();
     int apply();
+    SettingsRecords records();
 
     Form1& board_;
     frmCtl& panel_;

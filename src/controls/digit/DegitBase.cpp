@@ -12,6 +12,21 @@ DegitBase::DegitBase(QWidget* parent) : QWidget(parent), formatDialog_(&Sibling:
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void DegitBase::redraw() {
+    if (batchDepth_ > 0) {
+        redrawPending_ = true;
+        return;
+    }
+    drawNow();
+}
+
+DegitBase::Batch::~Batch() {
+    if (--display_.batchDepth_ == 0 && display_.redrawPending_) {
+        display_.redrawPending_ = false;
+        display_.drawNow();
+    }
+}
+
 void DegitBase::setValue(const DigitValue& value) {
     value_ = value;
     markChanged();

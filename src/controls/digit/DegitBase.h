@@ -55,6 +55,19 @@ public:
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
 
+    // Holds the redraws of a run of property changes and draws once when the
+    // last batch ends: the picture is the same, drawn once.
+    class Batch {
+    public:
+        explicit Batch(DegitBase& display) : display_(display) { ++display_.batchDepth_; }
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        DegitBase& display_;
+    };
+
     // The sibling library's dialog unless replaced.
     void setFormatDialog(FormatDialog dialog) { formatDialog_ = std::move(dialog); }
 
@@ -66,8 +79,9 @@ signals:
 protected:
     explicit DegitBase(QWidget* parent);
 
-    // Draws the current value onto the surface.
-    virtual void redraw() = 0;
+    // Draws the current value onto the surface, at once or when the batch ends.
+    void redraw();
+    virtual void drawNow() = 0;
 
     void markChanged() { emit propertyChanged(); }
     void storeKeta(qint16 keta) { keta_ = keta; }
@@ -115,4 +129,6 @@ private:
 
     FormatDialog formatDialog_;
     QImage surface_;
+    int batchDepth_ = 0;
+    bool redrawPending_ = false;
 };

@@ -17,7 +17,7 @@ public:
     void setShift(qint16 shift) override;
 
 protected:
-    void redraw() override { DrawDegit(); }
+    void drawNow() override { DrawDegit(); }
 
 private:
     // Unlit eights with the value written over them, right-aligned.

@@ -17,7 +17,7 @@ public:
     void setShift(qint16 shift) override;
 
 protected:
-    void redraw() override { DrawDegitEmf(); }
+    void drawNow() override { DrawDegitEmf(); }
     void resizeEvent(QResizeEvent* event) override;
 
 private:

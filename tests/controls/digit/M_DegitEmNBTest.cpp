@@ -175,3 +175,35 @@ TEST(M_DegitEmNB, DegitSizeChangesNothingAndShiftRedrawsAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+// A batch of property changes draws the picture the changes draw one by one,
+// once, when the batch ends.
+TEST(DegitBatch, DrawsOnceAtTheEndWhatSingleChangesDraw) {
+    const auto configure = [](DegitBase& d) {
+        d.setBackColor(0x102030);
+        d.setBaseForeColor(0x405060);
+        d.setDegitForeColor(0x0000FF);
+        d.setZeroMode(1);
+        d.setValue(DigitValue::number(7));
+    };
+    M_DegitEmNB single, batched;
+    for (M_DegitEmNB* d : {&single, &batched}) {
+        d->resize(kBoardField);
+        d->setKeta(3);
+    }
+    configure(single);
+    const QImage before = picture(batched);
+    {
+        const DegitBase::Batch outer(batched);
+        {
+            const DegitBase::Batch inner(batched);
+            configure(batched);
+        }
+    }
+    EXPECT_EQ(picture(batched), picture(single));
+    EXPECT_NE(picture(batched), before);
+}
+
+}  // namespace
