@@ -683,10 +683,10 @@ bool frmCtl::Form_QueryUnload() {
 }
 
 bool frmCtl::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && cornerPending_ &&
+    if (watched == windowHandle() && framePlacement_ &&
         (event->type() == QEvent::Expose || event->type() == QEvent::Move) && frameGeometry().size() != size()) {
-        cornerPending_ = false;
-        placeAtCorner();
+        const auto place = std::exchange(framePlacement_, nullptr);
+        place();
         return false;
     }
     if (event->type() == QEvent::MouseButtonDblClick) {
@@ -705,9 +705,15 @@ bool frmCtl::eventFilter(QObject* watched, QEvent* event) {
 // ---- placement and the state record ----
 
 void frmCtl::moveToBottomRight() {
-    placeAtCorner();
-    cornerPending_ = isVisible() && frameGeometry().size() == size();
-    if (cornerPending_) windowHandle()->installEventFilter(this);
+    placeFrame([this] { placeAtCorner(); });
+}
+
+void frmCtl::placeFrame(std::function<void()> place) {
+    place();
+    // Until the window manager has framed the shown window, a move places its
+    // client area and the frame's size is unknown: place it again once framed.
+    framePlacement_ = isVisible() && frameGeometry().size() == size() ? std::move(place) : nullptr;
+    if (framePlacement_) windowHandle()->installEventFilter(this);
 }
 
 void frmCtl::placeAtCorner() {
@@ -744,8 +750,8 @@ int frmCtl::SetCtrlDataInfo() {
 
 int frmCtl::applyCtrlDataInfo() {
     const CtrlDataInfo& info = ctrlDataInfo;
-    cornerPending_ = false;
-    move(twips::toPixels(info.CtrlLeft), twips::toPixels(info.CtrlTop));
+    const QPoint corner(twips::toPixels(info.CtrlLeft), twips::toPixels(info.CtrlTop));
+    placeFrame([this, corner] { move(corner); });
     const auto isBox = [](qint16 value) { return value == 0 || value == 1; };
     if (!inRange(HScroll1[0], info.ScrollSpeed)) return runtime_error::InvalidPropertyValue;
     HScroll1[0]->setValue(info.ScrollSpeed);

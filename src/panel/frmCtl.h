@@ -181,6 +181,8 @@ private:
     // Nothing of the panel on any screen: back to the bottom-right corner.
     void keepOnScreen();
     void placeAtCorner();
+    // Places the window by its frame, again once the window manager has framed it.
+    void placeFrame(std::function<void()> place);
 
     Form1& board_;
     SharedState& state_;
@@ -196,7 +198,7 @@ private:
     // Placed at the corner before the window manager framed the window: the
     // frame's size is known only once the window is shown framed, so the
     // corner is taken again then.
-    bool cornerPending_ = false;
+    std::function<void()> framePlacement_;
 
     std::function<void()> showOptions_;
     std::function<void()> saveSettings_;
