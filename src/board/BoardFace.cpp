@@ -39,9 +39,6 @@ constexpr int kLabelFontPx = 17;
 constexpr int kFareCharFontPx = 40;
 constexpr int kNoticeFontPx = 15;
 
-const QColor kPlateGrey(231, 231, 231);
-const QColor kPlateEdge(150, 150, 150);
-const QColor kNoticeRed(210, 0, 0);
 const QColor kWindowGrey(102, 102, 102);  // the fare displays' own background
 const QColor kWindowFrameGrey(72, 72, 72);
 const QColor kGridLine(85, 85, 85);
@@ -88,21 +85,21 @@ QRect panelRect() {
                  QPoint(right, fareWindow(kRows - 1, 0).bottom() + kPanelPadding));
 }
 
-void drawPlate(QPainter& p) {
+void drawPlate(QPainter& p, const BoardFaceLook& look) {
     const QRectF outline =
         QRectF(QPointF(0, 0), QSizeF(kFaceSize)).adjusted(kPlateInset, kPlateInset, -kPlateInset, -kPlateInset);
     // The pen is centred on the path, so half a pixel in keeps the edge inside.
-    p.setPen(QPen(kPlateEdge, 1.0));
-    p.setBrush(kPlateGrey);
+    p.setPen(QPen(look.plateEdge, 1.0));
+    p.setBrush(look.plate);
     p.drawRoundedRect(outline.adjusted(0.5, 0.5, -0.5, -0.5), kPlateRadius - 0.5, kPlateRadius - 0.5);
 }
 
-void drawNotice(QPainter& p) {
-    p.setPen(QPen(kPlateEdge, 1.0));
-    p.setBrush(Qt::white);
+void drawNotice(QPainter& p, const BoardFaceLook& look) {
+    p.setPen(QPen(look.noticeEdge, 1.0));
+    p.setBrush(look.notice);
     const QRect strip(QPoint(panelRect().left(), kNoticeTop), QPoint(kNoticeRight, kNoticeTop + kNoticeHeight - 1));
     p.drawRect(QRectF(strip).adjusted(0.5, 0.5, -0.5, -0.5));
-    p.setPen(kNoticeRed);
+    p.setPen(look.noticeText);
     p.setFont(fittedFont(kNotice, kNoticeFontPx, strip.width() - 2 * kNoticePadding));
     p.drawText(strip, Qt::AlignCenter, kNotice);
 }
@@ -153,13 +150,15 @@ void drawLabels(QPainter& p) {
 
 }  // namespace
 
-QImage drawBuiltinBoardFace() {
+QImage drawBuiltinBoardFace() { return drawBoardFace(BoardFaceLook{}); }
+
+QImage drawBoardFace(const BoardFaceLook& look) {
     QImage face(kFaceSize, QImage::Format_ARGB32_Premultiplied);
     face.fill(Qt::transparent);
     QPainter p(&face);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    drawPlate(p);
-    drawNotice(p);
+    drawPlate(p, look);
+    drawNotice(p, look);
     drawPanel(p);
     drawLabels(p);
     return face;
