@@ -153,6 +153,8 @@ frmOption::frmOption(SharedState& state, Form1& board, frmCtl& panel, MessageRep
 
     // Creation: the sample display, the slot and column lists, the styles, today.
     M_Degit1->setDegitSize(0);
+    // The display sizes itself; the page's layout must keep that size.
+    M_Degit1->setFixedSize(M_Degit1->size());
     for (int i = 0; i < 4; ++i)
         for (int slot = 1; slot <= 8; ++slot) Combo4[i]->addItem(QString::number(slot));
     for (int column = 1; column <= 150; ++column) {

@@ -88,22 +88,18 @@ question() {
   done
   e2e_fail "no confirmation box"
 }
-# Running, not ended (an ended child stays a zombie until waited for).
-running() { local state; state=$(ps -o stat= -p "$E2E_APP" 2>/dev/null) && [ "${state:0:1}" != Z ]; }
 question
 sleep 0.3
 e2e_screenshot "$shots/question.png"
 xdotool windowfocus --sync "$box" key Escape
 sleep 0.5
-running || e2e_fail "No ended the program"
+e2e_running || e2e_fail "No ended the program"
 xdotool search --onlyvisible --name 集中操作盤 >/dev/null || e2e_fail "No closed the panel"
 question
 xdotool windowfocus --sync "$box" key Return
-for _ in $(seq 100); do running || break; sleep 0.05; done
-running && e2e_fail "Yes did not end the program"
-wait "$E2E_APP" && status=0 || status=$?
-E2E_APP=""
-[ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
+e2e_wait_exit 5
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "the program ended with status $E2E_STATUS"
+[ -s "$(e2e_settings_file)" ] || e2e_fail "Yes saved no settings file beside the program"
 
 [ -n "${E2E_SHOTS:-}" ] || rm -rf "$shots"
 echo "panel e2e: all checks passed"

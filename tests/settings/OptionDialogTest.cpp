@@ -221,8 +221,7 @@ TEST_F(OptionDialogTest, ChoosersFillTheirWidgets) {
     {
         ModalDriver choose([&](QDialog* chooser) {
             EXPECT_EQ(chooser->windowTitle(), QStringLiteral("サウンドの選択"));
-            qobject_cast<QFileDialog*>(chooser)->selectFile(sound);
-            chooser->accept();
+            chooseFile(chooser, sound);
         });
         dialog.cmdSelectSound[9]->click();
     }
@@ -230,8 +229,7 @@ TEST_F(OptionDialogTest, ChoosersFillTheirWidgets) {
     {
         ModalDriver choose([&](QDialog* chooser) {
             EXPECT_EQ(chooser->windowTitle(), QStringLiteral("フォルダーを選択してください"));
-            qobject_cast<QFileDialog*>(chooser)->selectFile(dir.path());
-            chooser->accept();
+            chooseFile(chooser, dir.path());
         });
         dialog.Command3[1]->click();
     }
@@ -262,8 +260,7 @@ TEST_F(OptionDialogTest, PluginChooserLoadsTheCapabilitiesOrKeepsThePreviousPlug
     {
         ModalDriver choose([&](QDialog* chooser) {
             EXPECT_EQ(chooser->windowTitle(), QStringLiteral("プラグインの選択"));
-            qobject_cast<QFileDialog*>(chooser)->selectFile(plugin);
-            chooser->accept();
+            chooseFile(chooser, plugin);
         });
         dialog.Command1->click();
     }
@@ -282,8 +279,7 @@ TEST_F(OptionDialogTest, PluginChooserLoadsTheCapabilitiesOrKeepsThePreviousPlug
     const int lines = dialog.List1->count();
     {
         ModalDriver choose([&](QDialog* chooser) {
-            qobject_cast<QFileDialog*>(chooser)->selectFile(bogus);
-            chooser->accept();
+            chooseFile(chooser, bogus);
         });
         dialog.Command1->click();
     }

@@ -40,8 +40,7 @@ TEST_F(SiblingFiles, TheFileDialogTakesTheFilterPairsAndGivesThePath) {
         ASSERT_EQ(types->count(), 2);
         EXPECT_EQ(types->itemText(0), filter[0].first);
         EXPECT_EQ(types->itemText(1), filter[1].first);
-        qobject_cast<QFileDialog*>(dialog)->selectFile(plugin());
-        dialog->accept();
+        chooseFile(dialog, plugin());
     });
     EXPECT_EQ(Sibling::Zf3FileDlg(nullptr, filter, QString(), QStringLiteral("プラグインの選択")), plugin());
 }

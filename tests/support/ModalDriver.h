@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 
@@ -49,4 +51,19 @@ T* child(QDialog* dialog, const char* name) {
     T* widget = dialog->findChild<T*>(QLatin1String(name));
     EXPECT_NE(widget, nullptr) << name;
     return widget;
+}
+
+// Chooses `path` in a file dialog as a user who types it does, and accepts.
+// Selecting it instead races with the dialog's listing of the folder, which
+// runs in the background and may clear the selection when it ends.
+inline void chooseFile(QDialog* dialog, const QString& path) {
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    QElapsedTimer waited;
+    waited.start();
+    while (dialog->isVisible() && waited.elapsed() < 3000) {
+        name->setText(path);
+        dialog->accept();
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
 }

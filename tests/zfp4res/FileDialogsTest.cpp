@@ -85,8 +85,7 @@ TEST_F(FileDialogs, AcceptingGivesTheChosenPath) {
         auto* files = qobject_cast<QFileDialog*>(dialog);
         ASSERT_NE(files, nullptr);
         EXPECT_EQ(files->fileMode(), QFileDialog::ExistingFile);
-        files->selectFile(chosen);
-        dialog->accept();
+        chooseFile(dialog, chosen);
     });
     EXPECT_EQ(openFile(filterBytes(kSounds)), chosen);
 }
