@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "Form1.h"
-#include "MessageReporter.h"
-#include "PanelServices.h"
+#include "QuietServices.h"
 #include "SharedState.h"
 #include "frmCtl.h"
 #include "mdlM_Tape.h"
@@ -20,17 +19,6 @@
 // "データ戻し" handled and the board repainted, on a shown board and panel.
 
 namespace {
-
-class NoSound : public PanelSound {
-public:
-    void SndPlay(const QString&, const QString&, qint16, qint16) override {}
-    void SndCloseAll() override {}
-};
-
-class NoMessages : public MessageReporter {
-public:
-    void report(const Message&) override {}
-};
 
 // A route of `stops` stops with a name and eight fares each.
 QByteArray fareFile(int stops) {

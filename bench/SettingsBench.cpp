@@ -6,8 +6,7 @@
 #include <memory>
 
 #include "Form1.h"
-#include "MessageReporter.h"
-#include "PanelServices.h"
+#include "QuietServices.h"
 #include "SharedState.h"
 #include "frmCtl.h"
 #include "frmOption.h"
@@ -18,18 +17,6 @@
 // loaded and applied to the shown board, panel and options dialog at start-up.
 
 namespace {
-
-class NoSound : public PanelSound {
-public:
-    void SndPlay(const QString&, const QString&, qint16, qint16) override {}
-    void SndCloseAll() override {}
-};
-
-class NoMessages : public MessageReporter {
-public:
-    void report(const Message& message) override { failed = !message.text.isEmpty(); }
-    bool failed = false;
-};
 
 // The program's windows with settings that differ from the defaults.
 struct Program {
@@ -62,7 +49,7 @@ struct Program {
 void saveIni(benchmark::State& state) {
     Program program;
     for (auto _ : state) program.ini.SaveIni();
-    if (program.messages.failed) state.SkipWithError("the save failed");
+    if (program.messages.reported) state.SkipWithError("the save failed");
 }
 
 void loadIniAndApply(benchmark::State& state) {
@@ -72,7 +59,7 @@ void loadIniAndApply(benchmark::State& state) {
         program.ini.LoadIni();
         QApplication::processEvents();
     }
-    if (program.messages.failed) state.SkipWithError("the load failed");
+    if (program.messages.reported) state.SkipWithError("the load failed");
 }
 
 }  // namespace

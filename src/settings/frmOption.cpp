@@ -97,6 +97,25 @@ private:
     int error_ = 0;
 };
 
+void groupChoices(std::initializer_list<QRadioButton*> choices, QObject* owner) {
+    auto* group = new QButtonGroup(owner);
+    for (QRadioButton* choice : choices) group->addButton(choice);
+}
+
+// The frame choosing whether a sound plays to its end before what follows.
+QGroupBox* playMethodFrame(std::array<QRadioButton*, 2>& choices, const QString& sync, const QString& async,
+                           QWidget* parent) {
+    auto* frame = new QGroupBox(QStringLiteral("再生方法"), parent);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setSpacing(0);
+    layout->setContentsMargins(6, 0, 6, 0);
+    choices[0] = new QRadioButton(sync, frame);
+    choices[1] = new QRadioButton(async, frame);
+    layout->addWidget(choices[0]);
+    layout->addWidget(choices[1]);
+    return frame;
+}
+
 QString dateText(int year, int month, int day) {
     return QStringLiteral("%1/%2/%3")
         .arg(year)
@@ -374,6 +393,15 @@ QWidget* frmOption::soundRow(int index, const QString& caption) {
     return row;
 }
 
+QRadioButton* frmOption::alwaysChoice(int soundIndex, QWidget* page, QBoxLayout* layout) {
+    auto* row = new QHBoxLayout;
+    auto* choice = new QRadioButton(QStringLiteral("常に右記のサウンドを鳴らす"), page);
+    row->addWidget(choice);
+    row->addWidget(soundRow(soundIndex, QString()), 1);
+    layout->addLayout(row);
+    return choice;
+}
+
 QWidget* frmOption::buildSoundPage() {
     Frame1[4] = new QGroupBox(QStringLiteral("サウンド（鳴らさなくてもいい項目にはファイル名を入れないで下さい）"));
     auto* layout = new QVBoxLayout(Frame1[4]);
@@ -397,11 +425,7 @@ QWidget* frmOption::buildSoundPage() {
     auto* step = new QVBoxLayout(Frame2[1]);
     step->setSpacing(0);
     step->setContentsMargins(6, 0, 6, 2);
-    auto* alwaysRow = new QHBoxLayout;
-    Option2[0] = new QRadioButton(QStringLiteral("常に右記のサウンドを鳴らす"), Frame2[1]);
-    alwaysRow->addWidget(Option2[0]);
-    alwaysRow->addWidget(soundRow(7, QString()), 1);
-    step->addLayout(alwaysRow);
+    Option2[0] = alwaysChoice(7, Frame2[1], step);
     Option2[1] = longChoice(
         QStringLiteral("運賃データ(*.hy3)の特定の列のデータから判断して、以下の指定したサウンドを鳴らす（指定した列のデータの"
                        "内容が1～3以外の場合はサウンドは鳴りません）"),
@@ -414,18 +438,9 @@ QWidget* frmOption::buildSoundPage() {
     columnRow->addStretch();
     step->addLayout(columnRow);
     for (int i = 0; i < 3; ++i) step->addWidget(soundRow(8 + i, whenCaptions[i]));
-    auto* stepGroup = new QButtonGroup(this);
-    stepGroup->addButton(Option2[0]);
-    stepGroup->addButton(Option2[1]);
-    auto* Frame8 = new QGroupBox(QStringLiteral("再生方法"), Frame2[1]);
-    auto* frame8Layout = new QVBoxLayout(Frame8);
-    frame8Layout->setSpacing(0);
-    frame8Layout->setContentsMargins(6, 0, 6, 0);
-    Option6[0] = new QRadioButton(QStringLiteral("同期再生(サウンドが完全に再生された後で運賃切り替え)"), Frame8);
-    Option6[1] = new QRadioButton(QStringLiteral("非同期再生(サウンドを再生しながら運賃切り替え)"), Frame8);
-    frame8Layout->addWidget(Option6[0]);
-    frame8Layout->addWidget(Option6[1]);
-    step->addWidget(Frame8);
+    groupChoices({Option2[0], Option2[1]}, this);
+    step->addWidget(playMethodFrame(Option6, QStringLiteral("同期再生(サウンドが完全に再生された後で運賃切り替え)"),
+                                    QStringLiteral("非同期再生(サウンドを再生しながら運賃切り替え)"), Frame2[1]));
 
     // Sounds before an announcement.
     Frame2[0] = new QGroupBox(
@@ -433,28 +448,15 @@ QWidget* frmOption::buildSoundPage() {
     auto* tape = new QVBoxLayout(Frame2[0]);
     tape->setSpacing(0);
     tape->setContentsMargins(6, 0, 6, 2);
-    auto* tapeAlwaysRow = new QHBoxLayout;
-    Option2[2] = new QRadioButton(QStringLiteral("常に右記のサウンドを鳴らす"), Frame2[0]);
-    tapeAlwaysRow->addWidget(Option2[2]);
-    tapeAlwaysRow->addWidget(soundRow(3, QString()), 1);
-    tape->addLayout(tapeAlwaysRow);
+    Option2[2] = alwaysChoice(3, Frame2[0], tape);
     Option2[3] = longChoice(
         QStringLiteral("放送データ(*.Tp.csv)内のフラグから判断して、以下の指定したサウンドを鳴らす（フラグの内容が1～3以外の"
                        "場合はサウンドは鳴りません）"),
         Frame2[0], tape);
     for (int i = 0; i < 3; ++i) tape->addWidget(soundRow(4 + i, whenCaptions[i]));
-    auto* tapeGroup = new QButtonGroup(this);
-    tapeGroup->addButton(Option2[2]);
-    tapeGroup->addButton(Option2[3]);
-    auto* Frame9 = new QGroupBox(QStringLiteral("再生方法"), Frame2[0]);
-    auto* frame9Layout = new QVBoxLayout(Frame9);
-    frame9Layout->setSpacing(0);
-    frame9Layout->setContentsMargins(6, 0, 6, 0);
-    Option7[0] = new QRadioButton(QStringLiteral("同期再生(サウンドが完全に再生された後で放送開始)"), Frame9);
-    Option7[1] = new QRadioButton(QStringLiteral("非同期再生(サウンドを再生しながら放送開始)"), Frame9);
-    frame9Layout->addWidget(Option7[0]);
-    frame9Layout->addWidget(Option7[1]);
-    tape->addWidget(Frame9);
+    groupChoices({Option2[2], Option2[3]}, this);
+    tape->addWidget(playMethodFrame(Option7, QStringLiteral("同期再生(サウンドが完全に再生された後で放送開始)"),
+                                    QStringLiteral("非同期再生(サウンドを再生しながら放送開始)"), Frame2[0]));
     tape->addWidget(wrappingLabel(
         QStringLiteral("「放送前のサウンド」再生時は、停名のスクロールが停止することがありますので、あらかじめご了承ください。"),
         Frame2[0]));

@@ -13,6 +13,7 @@ class M_Degit;
 class MessageReporter;
 class Options;
 class QAbstractButton;
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -130,6 +131,8 @@ private:
     QWidget* buildSoundPage();
     QWidget* buildPreviewPage();
     QWidget* soundRow(int index, const QString& caption);
+    // The choice "always this sound" with its sound row.
+    QRadioButton* alwaysChoice(int soundIndex, QWidget* page, QBoxLayout* layout);
     void bindOptions();
 
     // The widget rules that follow a check box or a choice.
