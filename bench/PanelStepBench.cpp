@@ -9,11 +9,7 @@
 #include <chrono>
 #include <vector>
 
-#include "Form1.h"
 #include "QuietServices.h"
-#include "SharedState.h"
-#include "frmCtl.h"
-#include "mdlM_Tape.h"
 
 // One step of the bus as the operator makes it: the click on "データ送り" or
 // "データ戻し" handled and the board repainted, on a shown board and panel.
@@ -45,21 +41,12 @@ void step(benchmark::State& state, bool preview) {
     if (!file.open(QIODevice::WriteOnly) || file.write(fareFile(300)) < 0) return state.SkipWithError("no fare file");
     file.close();
 
-    SharedState shared;
+    QuietProgram program;
+    SharedState& shared = program.shared;
+    frmCtl& panel = program.panel;
     shared.options.dataFolders.FareDataDir = dir.path();
     shared.options.seiriken.UseSeirikenPreview = preview ? 1 : 0;
     shared.options.seiriken.SeirikenPlugin = QStringLiteral(SAMPLE_PLUGINS_DIR "/hoshimizaka.4SP");
-    NoMessages messages;
-    NoSound sound;
-    Form1 board(shared, messages);
-    frmCtl panel(board, shared, messages, sound);
-    mdlM_Tape tape(shared.options, sound, panel, [] { return std::unique_ptr<TextToSpeech>(); },
-                   [] { return QStringLiteral("Linux"); });
-    panel.Form_Load(tape);
-    panel.setLampWait([](int) {});
-    board.attachPanel(&panel);
-    board.Form_Load();
-    board.show();
     panel.Check4->setChecked(preview);
     for (int key : {Keypad::kRouteKey, 1, 2, Keypad::kSectionKey, 1}) panel.CommandButton1_Click(key);
     panel.Command1_Click(1);

@@ -3,15 +3,10 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include <memory>
 
-#include "Form1.h"
 #include "QuietServices.h"
-#include "SharedState.h"
-#include "frmCtl.h"
 #include "frmOption.h"
 #include "mdlIniIo.h"
-#include "mdlM_Tape.h"
 
 // The settings file as the program uses it: saved at the confirmed close,
 // loaded and applied to the shown board, panel and options dialog at start-up.
@@ -21,11 +16,6 @@ namespace {
 // The program's windows with settings that differ from the defaults.
 struct Program {
     Program() {
-        panel.Form_Load(tape);
-        board.attachPanel(&panel);
-        board.Form_Load();
-        board.show();
-        panel.show();
         shared.options.dataFolders.FareDataDir = QStringLiteral("/home/user/運賃データ");
         shared.options.sound.StepSound = QStringLiteral("/home/user/sounds/step.mp3");
         shared.options.degit.DegitLitColor = 0x00FF00;
@@ -34,16 +24,13 @@ struct Program {
     }
 
     QTemporaryDir dir;
-    SharedState shared;
-    NoMessages messages;
-    NoSound sound;
-    Form1 board{shared, messages};
-    frmCtl panel{board, shared, messages, sound};
-    mdlM_Tape tape{shared.options, sound, panel, [] { return std::unique_ptr<TextToSpeech>(); },
-                   [] { return QStringLiteral("Linux"); }};
-    frmOption dialog{shared, board, panel, messages};
+    QuietProgram quiet;
+    SharedState& shared = quiet.shared;
+    NoMessages& messages = quiet.messages;
+    frmOption dialog{shared, quiet.board, quiet.panel, messages};
     Options optionInfo;
-    mdlIniIo ini{board, panel, dialog, shared, optionInfo, messages, dir.filePath(QStringLiteral("X9-000")), QString()};
+    mdlIniIo ini{quiet.board, quiet.panel, dialog, shared, optionInfo, messages,
+                 dir.filePath(QStringLiteral("X9-000")), QString()};
 };
 
 void saveIni(benchmark::State& state) {

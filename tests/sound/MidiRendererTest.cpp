@@ -49,7 +49,7 @@ TEST(MidiRenderer, EachFileStartsFromAFreshSynthesiser) {
 TEST(MidiRenderer, NothingFromFilesThatAreNoMidi) {
     QTemporaryDir dir;
     writeFile(dir.filePath("text.mid"), "not a MIDI file at all");
-    writeFile(dir.filePath("broken.mid"), QByteArray("MThd\0\0\0\6garbage garbage", 25));
+    writeFile(dir.filePath("broken.mid"), QByteArray("MThd\0\0\0\6garbage garbage", 23));
     writeFile(dir.filePath("wave.mid"), toneWav(440, 200));
     MidiRenderer renderer(Rate);
     for (const char* name : {"text.mid", "broken.mid", "wave.mid", "missing.mid"})
