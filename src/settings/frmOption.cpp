@@ -219,7 +219,6 @@ QWidget* frmOption::buildPanelPage() {
     auto* layout = new QVBoxLayout(Frame1[1]);
     layout->setSpacing(3);
     Check1 = new QCheckBox(QStringLiteral("整理券番号自動表示機能を使用"), Frame1[1]);
-    connect(Check1, &QCheckBox::clicked, this, &frmOption::Check1_Click);
     connect(Check1, &QCheckBox::stateChanged, this, &frmOption::Check1_Click);
     layout->addWidget(Check1);
 
