@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -80,10 +79,8 @@ int main(int argc, char** argv) {
     const QByteArray bytes =
         settings_file::compose({optionInfo, panel, board, optionInfo.custColors, formats});
 
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        std::fprintf(stderr, "make_demo_settings: cannot write %s: %s\n", qPrintable(target),
-                     qPrintable(file.errorString()));
+    if (const int error = settings_file::write(target, bytes)) {
+        std::fprintf(stderr, "make_demo_settings: cannot write %s (error %d)\n", qPrintable(target), error);
         return 1;
     }
     std::printf("Demo settings written to %s\n", qPrintable(QDir::toNativeSeparators(target)));

@@ -1,6 +1,9 @@
 #include "SettingsFile.h"
 
+#include <QSaveFile>
+
 #include "RecordCodec.h"
+#include "RuntimeError.h"
 
 namespace {
 
@@ -64,6 +67,18 @@ int parse(QByteArrayView bytes, const SettingsRecords& r) {
     read(count);
     for (DegitSetting& setting : r.degits) read(setting);
     return error;
+}
+
+int write(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return runtime_error::PathFileAccessError;
+    // QSaveFile commits a file whose buffered write failed (a full disk), so
+    // the flush is checked first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return runtime_error::DeviceIoError;
+    }
+    return file.commit() ? 0 : runtime_error::DeviceIoError;
 }
 
 }  // namespace settings_file

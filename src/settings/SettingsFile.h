@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -47,5 +48,10 @@ QByteArray compose(const SettingsRecords& records);
 // whole, so a damaged file keeps the records before the damage; returns the
 // runtime error of the first record that is not whole.
 int parse(QByteArrayView bytes, const SettingsRecords& records);
+
+// Writes the file beside the old one and replaces it only when the new one is
+// complete, so a failed save keeps the previous settings. Returns 0 or the
+// runtime error of the failure.
+int write(const QString& path, const QByteArray& bytes);
 
 }  // namespace settings_file

@@ -661,7 +661,7 @@ int frmOption::SetOptionInfo(const Options& stored) {
     writeOptions();
     if (panelError) return panelError;
     // The board face and captions follow the panel options just loaded.
-    if (const int error = reapplyBacklight()) return error;
+    reapplyBacklight();
     const int otherError = assignOtherWidgets(stored);
     writeOptions();
     if (otherError) return otherError;
@@ -680,7 +680,7 @@ void frmOption::GetOptionInfo(Options& stored) const {
     stored.seiriken = live_.seiriken;
 }
 
-int frmOption::SetProp() {
+void frmOption::SetProp() {
     applyBoardOptions(board_, live_, panel_.selectedBacklight(), messages_);
     if (board_.ChimeiCtl) {
         board_.ChimeiCtl->setBackColor(Command9[0]->colour());
@@ -688,13 +688,12 @@ int frmOption::SetProp() {
         board_.ChimeiCtl->setFontMode(qint16(Combo3->currentIndex()));
         board_.ChimeiCtl->setFontBold(Check4->checkState() == Qt::Checked);
     }
-    return reapplyBacklight();
+    reapplyBacklight();
 }
 
-int frmOption::reapplyBacklight() {
+void frmOption::reapplyBacklight() {
     const Backlight b = panel_.selectedBacklight();
     panel_.Option4_Click(b == Backlight::Off ? 0 : b == Backlight::On1 ? 1 : 2);
-    return 0;
 }
 
 void frmOption::showEvent(QShowEvent* event) {

@@ -41,8 +41,8 @@ public:
     int SetOptionInfo(const Options& stored);
     // The widgets to the stored image (the colour table is the chooser's own).
     void GetOptionInfo(Options& stored) const;
-    // Applies the options that shape the board's look.
-    int SetProp();
+    // Applies the options that shape the board's look; it cannot fail.
+    void SetProp();
 
     QString GetPathString();
     void GetBtnColor(ColourButton* button);
@@ -142,7 +142,7 @@ private:
     void chkUseSeiriPrev_Click();
     void updateSample();
     void setFixedDate(const QString& date);
-    int reapplyBacklight();
+    void reapplyBacklight();
     // The steps of SetOptionInfo before and after the backlight.
     int assignPanelWidgets(const Options& source);
     int assignOtherWidgets(const Options& source);

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "BoardOptions.h"
 #include "ChimeiCtl_B.h"
@@ -72,20 +71,10 @@ int mdlIniIo::save() {
 
     const QByteArray bytes = settings_file::compose(records());
 
-    // The old file is replaced only by a complete new one, so a failed save
-    // keeps the previous settings.
     const bool besideExecutable = QFileInfo(QFileInfo(fileName()).absolutePath()).isWritable();
-    QSaveFile file(besideExecutable || fallbackFolder_.isEmpty() ? fileName() : fallbackFileName());
-    if (!besideExecutable && !fallbackFolder_.isEmpty()) QDir().mkpath(fallbackFolder_);
-    if (!file.open(QIODevice::WriteOnly)) return runtime_error::PathFileAccessError;
-    // QSaveFile commits a file whose buffered write failed (a full disk), so
-    // the flush is checked first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return runtime_error::DeviceIoError;
-    }
-    if (!file.commit()) return runtime_error::DeviceIoError;
-    return 0;
+    if (besideExecutable || fallbackFolder_.isEmpty()) return settings_file::write(fileName(), bytes);
+    QDir().mkpath(fallbackFolder_);
+    return settings_file::write(fallbackFileName(), bytes);
 }
 
 int mdlIniIo::load() {
@@ -122,5 +111,6 @@ int mdlIniIo::apply() {
     if (const int error = options_.SetOptionInfo(optionInfo_)) return error;
     if (const int error = panel_.SetCtrlDataInfo()) return error;
     board_.SetFormInfo();
-    return options_.SetProp();
+    options_.SetProp();
+    return 0;
 }

@@ -3,27 +3,13 @@
 #include <QFile>
 
 #include "Cp932.h"
+#include "TextLines.h"
 
 namespace broadcast_file {
 
 namespace {
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-
-// Splits at CR LF, LF or a lone CR; a last line without an ending counts,
-// an ending at the very end adds no line.
-std::vector<QStringView> lines(QStringView text) {
-    std::vector<QStringView> result;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r' && text[i] != u'\n') continue;
-        result.push_back(text.sliced(start, i - start));
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) result.push_back(text.sliced(start));
-    return result;
-}
 
 // The fields of one line; nothing for an unclosed quotation.
 std::optional<std::vector<QString>> fields(QStringView line) {
@@ -65,7 +51,7 @@ std::optional<qint16> flag(const QString& field) {
 
 std::optional<Contents> parse(QByteArrayView bytes) {
     const QString text = cp932::decode(bytes);
-    const std::vector<QStringView> all = lines(text);
+    const std::vector<QStringView> all = splitLines(QStringView(text));
     if (all.size() > size_t(MaxLines)) return std::nullopt;
     Contents contents;
     contents.lineCount = qint32(all.size());

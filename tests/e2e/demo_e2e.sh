@@ -4,12 +4,13 @@
 # their chime and speech stepping the board, the ticket preview copied to the
 # clipboard, the late-night fare and the backlight, closing with Yes and
 # starting again with everything restored.
-# usage: demo_e2e.sh PROGRAM MAKE_DEMO_SETTINGS DEMO_FOLDER CLIPBOARD_PROBE
+# usage: demo_e2e.sh PROGRAM MAKE_DEMO_SETTINGS DEMO_FOLDER CLIPBOARD_PROBE PCM_LEVELS
 set -euo pipefail
 E2E_PROGRAM=$1
 make_settings=$2
 demo=$3
 probe=$4
+pcm_levels=$5
 here=$(dirname "$0")
 source "$here/lib.sh"
 shots=${E2E_SHOTS:-$(mktemp -d)}
@@ -63,7 +64,7 @@ e2e_screenshot "$shots/demo_stop2.png"
 
 # The chime before the "次は" row (E5 then C5) and speech after it sound in
 # what the audio device played.
-python3 "$here/pcm_tones.py" "$SDL_DISKAUDIOFILE" 659 523 >"$shots/levels.txt"
+"$pcm_levels" "$SDL_DISKAUDIOFILE" 659 523 >"$shots/levels.txt"
 python3 - "$shots/levels.txt" <<'PY' || e2e_fail "no chime followed by speech in the played sound"
 import sys
 rows = [list(map(float, l.split())) for l in open(sys.argv[1])]

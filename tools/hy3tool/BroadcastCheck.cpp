@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "BroadcastFile.h"
-#include "ByteLines.h"
+#include "TextLines.h"
 #include "Cp932.h"
 #include "Cp932Text.h"
 

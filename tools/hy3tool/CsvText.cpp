@@ -3,7 +3,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include "ByteLines.h"
+#include "TextLines.h"
 #include "Cp932.h"
 #include "Cp932Text.h"
 
