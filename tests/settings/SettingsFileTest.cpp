@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-
+#include "CorpusInputs.h"
 #include "RuntimeError.h"
 #include "SettingsFile.h"
 
@@ -20,14 +18,10 @@ struct Parsed {
 // same bytes (the display-format count is always written as eight), or
 // refused as damaged.
 TEST(SettingsFileCorpus, EveryInputIsReadWholeAndWrittenBackOrRefused) {
-    const QDir corpus(QStringLiteral(SETTINGS_CORPUS_DIR));
-    const QStringList files = corpus.entryList(QDir::Files);
-    ASSERT_GE(files.size(), 3);
+    const auto inputs = corpusInputs(QStringLiteral(SETTINGS_CORPUS_DIR));
+    ASSERT_GE(inputs.size(), 3u);
     int whole = 0;
-    for (const QString& name : files) {
-        QFile file(corpus.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray input = file.readAll();
+    for (const auto& [name, input] : inputs) {
         Parsed parsed;
         const int error = settings_file::parse(input, parsed.records());
         if (error != 0) {

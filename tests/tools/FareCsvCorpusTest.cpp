@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-
+#include "CorpusInputs.h"
 #include "CsvText.h"
 #include "FareCsv.h"
 
@@ -11,14 +9,11 @@ namespace {
 // The fuzzer's seed tables: each imports with its problems listed, or
 // imports whole and comes back the same through export and import.
 TEST(FareCsvCorpus, EveryTableImportsWithProblemsOrRoundTrips) {
-    const QDir corpus(QStringLiteral(FARE_CSV_CORPUS_DIR));
-    const QStringList files = corpus.entryList(QDir::Files);
-    ASSERT_GE(files.size(), 3);
+    const auto inputs = corpusInputs(QStringLiteral(FARE_CSV_CORPUS_DIR));
+    ASSERT_GE(inputs.size(), 3u);
     int whole = 0;
-    for (const QString& name : files) {
-        QFile file(corpus.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const csv_text::Decoded decoded = csv_text::decode(file.readAll());
+    for (const auto& [name, input] : inputs) {
+        const csv_text::Decoded decoded = csv_text::decode(input);
         const fare_csv::Imported imported = fare_csv::read(decoded.text);
         if (!decoded.problems.empty() || !imported.problems.empty()) continue;
         ++whole;
