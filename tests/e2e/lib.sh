@@ -9,9 +9,23 @@ e2e_fail() {
   exit 1
 }
 
+# Every command the checks use, with the Debian package that brings it: a
+# missing one fails at once with one line saying what to install, not later
+# with a check that cannot tell why.
+e2e_require_tools() {
+  local pair
+  for pair in Xvfb:xvfb openbox:openbox xdotool:xdotool wmctrl:wmctrl xwininfo:x11-utils xprop:x11-utils \
+              import:imagemagick convert:imagemagick compare:imagemagick identify:imagemagick \
+              python3:python3 awk:mawk; do
+    command -v "${pair%%:*}" >/dev/null 2>&1 ||
+      { echo "FAIL: the command ${pair%%:*} is missing: install the Debian package ${pair#*:}" >&2; exit 1; }
+  done
+}
+
 # Starts Xvfb (black root) and openbox; both are stopped on exit.
 e2e_start_display() {
   local display
+  e2e_require_tools
   for _ in $(seq 20); do
     display=$((200 + RANDOM % 700))
     [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
