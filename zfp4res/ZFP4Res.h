@@ -124,6 +124,11 @@ ZFP4RES_API int32_t Zf3FileDlg(void* owner, int32_t reserved, const char* filter
  * dialog is a QFileDialog. */
 ZFP4RES_API int32_t Zf3FolderDlg(void* owner, const char* title, char* out, int32_t outSize);
 
+/* As Zf3FolderDlg, opening in `initialFolder` (NULL or empty: the current
+ * directory). */
+ZFP4RES_API int32_t Zf3FolderDlgAt(void* owner, const char* title, const char* initialFolder, char* out,
+                                   int32_t outSize);
+
 /* Lets the user pick a colour, starting at *color (0x00BBGGRR). Returns
  * non-zero when confirmed; only then is the choice written to *color.
  * `custom` is a table of 17 colours: entries 0..15 are the dialog's 16 custom

@@ -36,11 +36,28 @@ namespace {
 using namespace option_widgets;
 
 const QString kEllipsis = QStringLiteral("...");
+constexpr int kPageWidth = 8000;
 
 QLabel* wrappingLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
     return label;
+}
+
+// The remarks ("※…") in small print, as the pages have room for.
+QLabel* noteLabel(const QString& text, QWidget* parent) {
+    QLabel* label = wrappingLabel(text, parent);
+    QFont small = label->font();
+    small.setPixelSize(11);
+    label->setFont(small);
+    return label;
+}
+
+// A page button's caption breaks where its full-width spaces stand
+// ("運賃データと　放送用データ" is two lines), and only there when it fits.
+QString pageButtonLines(const QString& caption) {
+    QStringList lines = caption.split(QChar(0x3000), Qt::SkipEmptyParts);
+    return lines.join(u'\n');
 }
 
 QPushButton* ellipsisButton(QWidget* parent) {
@@ -146,16 +163,18 @@ frmOption::frmOption(SharedState& state, Form1& board, frmCtl& panel, MessageRep
         QStringLiteral("サウンド"), QStringLiteral("　　整理券　　　プレビュー")};
     const std::array<int, 6> buttonTops{45, 900, 1740, 2580, 3420, 4260};
     pages = new QStackedWidget(this);
-    pages->setGeometry(twips::toPixels(1455, 75, 8000, 5000));
+    pages->setGeometry(twips::toPixels(1455, 75, kPageWidth, 5000));
     const std::array<QWidget*, 6> built{buildDataPage(), buildPanelPage(), buildDegitPage(),
                                         buildChimeiPage(), buildSoundPage(), buildPreviewPage()};
     for (int i = 0; i < 6; ++i) {
         Option1[i] = new QPushButton(this);
-        // The caption wraps as it does on the page buttons' narrow faces.
-        auto* caption = wrappingLabel(buttonCaptions[i], Option1[i]);
+        // The caption wraps on the page buttons' narrow faces.
+        auto* caption = wrappingLabel(pageButtonLines(buttonCaptions[i]), Option1[i]);
         caption->setAlignment(Qt::AlignCenter);
         caption->setAttribute(Qt::WA_TransparentForMouseEvents);
-        (new QVBoxLayout(Option1[i]))->addWidget(caption);
+        auto* face = new QVBoxLayout(Option1[i]);
+        face->setContentsMargins(3, 3, 3, 3);
+        face->addWidget(caption);
         Option1[i]->setAccessibleName(buttonCaptions[i]);
         Option1[i]->setGeometry(twips::toPixels(90, buttonTops[i], 1250, 833));
         pages->addWidget(built[i]);
@@ -218,6 +237,7 @@ QWidget* frmOption::buildPanelPage() {
     Frame1[1] = new QGroupBox(QStringLiteral("パネルと整理券番号表示"));
     auto* layout = new QVBoxLayout(Frame1[1]);
     layout->setSpacing(3);
+    layout->setContentsMargins(6, 2, 6, 4);
     Check1 = new QCheckBox(QStringLiteral("整理券番号自動表示機能を使用"), Frame1[1]);
     connect(Check1, &QCheckBox::stateChanged, this, &frmOption::Check1_Click);
     layout->addWidget(Check1);
@@ -225,6 +245,7 @@ QWidget* frmOption::buildPanelPage() {
     Frame4 = new QGroupBox(QStringLiteral("本体パネル"), Frame1[1]);
     auto* panelLayout = new QVBoxLayout(Frame4);
     panelLayout->setSpacing(2);
+    panelLayout->setContentsMargins(6, 2, 6, 4);
     auto* modeRow = new QHBoxLayout;
     Option3[0] = new QRadioButton(QStringLiteral("内蔵しているパネルを自動で割り当てる"), Frame4);
     Option3[1] = new QRadioButton(QStringLiteral("個別に設定する"), Frame4);
@@ -234,12 +255,18 @@ QWidget* frmOption::buildPanelPage() {
     panelLayout->addLayout(modeRow);
     const std::array<QString, 3> frameCaptions{QStringLiteral("バックライトOFF時の画像："),
                                                QStringLiteral("ON1の画像："), QStringLiteral("ON2の画像：")};
-    // Each image frame holds its built-in and user choices, in the order of their indexes.
+    // Each image frame is one row: its caption, its built-in and user choices
+    // (in the order of their indexes), the picture's path and its chooser.
+    // The captions share one width so the rows line up.
     const std::array<std::array<int, 2>, 3> choiceIndexes{{{7, 6}, {3, 2}, {4, 5}}};
+    std::array<QLabel*, 3> captions{};
     for (int i = 0; i < 3; ++i) {
-        Frame6[i] = new QGroupBox(frameCaptions[i], Frame4);
+        Frame6[i] = new QWidget(Frame4);
+        Frame6[i]->setAccessibleName(frameCaptions[i]);
         auto* row = new QHBoxLayout(Frame6[i]);
-        row->setContentsMargins(4, 0, 4, 2);
+        row->setContentsMargins(0, 0, 0, 0);
+        captions[i] = new QLabel(frameCaptions[i], Frame6[i]);
+        row->addWidget(captions[i]);
         Option3[choiceIndexes[i][0]] = new QRadioButton(QStringLiteral("内蔵"), Frame6[i]);
         Option3[choiceIndexes[i][1]] = new QRadioButton(QStringLiteral("ユーザーパネル"), Frame6[i]);
         txtSelectPanel[i] = textBox(Frame6[i]);
@@ -251,6 +278,9 @@ QWidget* frmOption::buildPanelPage() {
         panelLayout->addWidget(Frame6[i]);
         connect(Command6[i], &QPushButton::clicked, this, [this, i] { Command6_Click(i); });
     }
+    int captionWidth = 0;
+    for (QLabel* caption : captions) captionWidth = std::max(captionWidth, caption->sizeHint().width());
+    for (QLabel* caption : captions) caption->setFixedWidth(captionWidth);
     for (QRadioButton* choice : Option3)
         connect(choice, &QRadioButton::toggled, this, [this](bool on) {
             if (on) Option3_Click();
@@ -278,11 +308,11 @@ QWidget* frmOption::buildPanelPage() {
     Check2 = new QCheckBox(QStringLiteral("数字が1桁の番号は頭に0を付け足す"), Frame3);
     captionLayout->addWidget(Check2, 3, 0, 1, 6);
     captionLayout->addWidget(
-        wrappingLabel(QStringLiteral("※ユーザーパネルに直接番号をデザインしている場合には上記チェックをOFFにしてください。"),
-                      Frame3),
+        noteLabel(QStringLiteral("※ユーザーパネルに直接番号をデザインしている場合には上記チェックをOFFにしてください。"),
+                  Frame3),
         4, 0, 1, 6);
     layout->addWidget(Frame3);
-    layout->addWidget(wrappingLabel(
+    layout->addWidget(noteLabel(
         QStringLiteral("※ユーザーパネルには、現在の機種に対応の画像をご使用ください。大きいパネルの場合、はみ出た部分（右・下）"
                        "が切り取られます。逆に小さいパネルの場合は左上から表示され、余白部分はグレーになりますのでご注意"
                        "ください。"),
@@ -345,7 +375,7 @@ QWidget* frmOption::buildDegitPage() {
         Check3_Click(i);
     }
     layout->addWidget(info);
-    layout->addWidget(wrappingLabel(
+    layout->addWidget(noteLabel(
         QStringLiteral("デジタル数字の桁ずらし、ゼロ埋めの設定は各部品をダブルクリックして設定してください。また、これら情報用"
                        "数字は運賃の表示よりも優先されます。"),
         Frame1[2]));
@@ -456,7 +486,7 @@ QWidget* frmOption::buildSoundPage() {
     groupChoices({Option2[2], Option2[3]}, this);
     tape->addWidget(playMethodFrame(Option7, QStringLiteral("同期再生(サウンドが完全に再生された後で放送開始)"),
                                     QStringLiteral("非同期再生(サウンドを再生しながら放送開始)"), Frame2[0]));
-    tape->addWidget(wrappingLabel(
+    tape->addWidget(noteLabel(
         QStringLiteral("「放送前のサウンド」再生時は、停名のスクロールが停止することがありますので、あらかじめご了承ください。"),
         Frame2[0]));
     tape->addStretch();
@@ -476,16 +506,21 @@ QWidget* frmOption::buildPreviewPage() {
     Frame1[5] = new QGroupBox(QStringLiteral("整理券プレビュー"));
     auto* layout = new QVBoxLayout(Frame1[5]);
     layout->setSpacing(2);
+    layout->setContentsMargins(6, 2, 6, 4);
     chkUseSeiriPrev = new QCheckBox(QStringLiteral("整理券プレビュー機能を使用する"), Frame1[5]);
     connect(chkUseSeiriPrev, &QCheckBox::stateChanged, this, &frmOption::chkUseSeiriPrev_Click);
-    layout->addWidget(chkUseSeiriPrev);
+    // The check box stands on the page's caption line, at its right end, so
+    // that the capability lines and the remarks below get that height too.
+    chkUseSeiriPrev->adjustSize();
+    chkUseSeiriPrev->move(twips::toPixels(kPageWidth) - chkUseSeiriPrev->width() - 6, 0);
 
     Frame10 = new QGroupBox(QStringLiteral("整理券プラグイン設定"), Frame1[5]);
     auto* plugin = new QGridLayout(Frame10);
     plugin->setVerticalSpacing(2);
+    plugin->setContentsMargins(6, 2, 6, 4);
     plugin->addWidget(
-        wrappingLabel(QStringLiteral("整理券プラグイン（整理券プレビューを使用しない場合は、何も入れないでください）："),
-                      Frame10),
+        noteLabel(QStringLiteral("整理券プラグイン（整理券プレビューを使用しない場合は、何も入れないでください）："),
+                  Frame10),
         0, 0, 1, 4);
     txtSeiriPlgDir = new QLineEdit(Frame10);
     Command1 = ellipsisButton(Frame10);
@@ -504,6 +539,10 @@ QWidget* frmOption::buildPreviewPage() {
     txtPlginComment->setPalette(grey);
     plugin->addWidget(List1, 3, 0);
     plugin->addWidget(txtPlginComment, 3, 1, 1, 3);
+    // The capability lines and the remarks take whatever height the page has.
+    plugin->setRowStretch(3, 1);
+    plugin->setColumnStretch(0, 5);
+    plugin->setColumnStretch(1, 4);
     layout->addWidget(Frame10, 1);
     connect(Command1, &QPushButton::clicked, this, &frmOption::Command1_Click);
     connect(Command11, &QPushButton::clicked, this, &frmOption::Command11_Click);
@@ -512,6 +551,7 @@ QWidget* frmOption::buildPreviewPage() {
                            Frame1[5]);
     auto* date = new QGridLayout(Frame7);
     date->setVerticalSpacing(0);
+    date->setContentsMargins(6, 0, 6, 2);
     Option4[0] = new QRadioButton(QStringLiteral("システムの日付を使用（整理券印字と同時に日付を更新、デフォルト）"), Frame7);
     Option4[1] = new QRadioButton(QStringLiteral("システムの日付を使用（系統設定した時点の日付を保持）"), Frame7);
     Option4[2] = new QRadioButton(QStringLiteral("右記の日付に固定"), Frame7);
@@ -519,7 +559,7 @@ QWidget* frmOption::buildPreviewPage() {
     Command7 = new QPushButton(QStringLiteral("日付選択..."), Frame7);
     date->addWidget(Option4[0], 0, 0, 1, 4);
     date->addWidget(Option4[1], 1, 0, 1, 4);
-    date->addWidget(wrappingLabel(QStringLiteral("系統設定した際の日付が保持され、日付が途中で変わっても次回系統設定するまで整理"
+    date->addWidget(noteLabel(QStringLiteral("系統設定した際の日付が保持され、日付が途中で変わっても次回系統設定するまで整理"
                                                  "券の日付変更を行いません。"),
                                   Frame7),
                     2, 0, 1, 4);
@@ -528,7 +568,6 @@ QWidget* frmOption::buildPreviewPage() {
     date->addWidget(Command7, 3, 2);
     date->setColumnStretch(3, 1);
     layout->addWidget(Frame7);
-    layout->addStretch(0);
     connect(Command7, &QPushButton::clicked, this, &frmOption::Command7_Click);
     chkUseSeiriPrev_Click();
     return Frame1[5];
@@ -666,7 +705,7 @@ int frmOption::SetOptionInfo(const Options& stored) {
     writeOptions();
     if (otherError) return otherError;
     // A plug-in that no longer loads leaves the page as it was, silently.
-    SetPlgin(txtSeiriPlgDir->text(), *List1, *txtPlginComment, *panel_.Picture1, *panel_.Combo1);
+    SetPlgin(txtSeiriPlgDir->text(), *List1, *txtPlginComment, *panel_.picSeirikenPrev, *panel_.Combo1);
     return 0;
 }
 
@@ -706,8 +745,8 @@ void frmOption::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-QString frmOption::GetPathString() {
-    return Sibling::Zf3FolderDlg(this, QStringLiteral("フォルダーを選択してください"));
+QString frmOption::GetPathString(const QString& initialFolder) {
+    return Sibling::Zf3FolderDlg(this, QStringLiteral("フォルダーを選択してください"), initialFolder);
 }
 
 void frmOption::GetBtnColor(ColourButton* button) {
@@ -758,7 +797,7 @@ void frmOption::Check3_Click(int index) {
 
 void frmOption::Option3_Click() {
     const bool individual = !Option3[0]->isChecked();
-    for (QGroupBox* frame : Frame6) {
+    for (QWidget* frame : Frame6) {
         frame->setEnabled(individual);
         frame->setVisible(individual);
     }
@@ -787,10 +826,10 @@ void frmOption::setFixedDate(const QString& date) {
 
 void frmOption::Command1_Click() {
     const QString path = Sibling::Zf3FileDlg(this, {{QStringLiteral("整理券プラグイン(*.4SP)"), QStringLiteral("*.4SP")}},
-                                             QString(), QStringLiteral("プラグインの選択"));
+                                             txtSeiriPlgDir->text(), QStringLiteral("プラグインの選択"));
     if (path.isEmpty()) return;
     panel_.Combo1->clear();
-    if (SetPlgin(path, *List1, *txtPlginComment, *panel_.Picture1, *panel_.Combo1) != 0) {
+    if (SetPlgin(path, *List1, *txtPlginComment, *panel_.picSeirikenPrev, *panel_.Combo1) != 0) {
         txtSeiriPlgDir->setText(path);
         return;
     }
@@ -799,7 +838,7 @@ void frmOption::Command1_Click() {
 }
 
 void frmOption::Command3_Click(int index) {
-    const QString folder = GetPathString();
+    const QString folder = GetPathString(Text2[index]->text());
     if (!folder.isEmpty()) Text2[index]->setText(folder);
 }
 
@@ -816,7 +855,7 @@ void frmOption::Command6_Click(int index) {
                                              {{QStringLiteral("ビットマップ(*.bmp)"), QStringLiteral("*.bmp")},
                                               {QStringLiteral("GIF画像(*.gif)"), QStringLiteral("*.gif")},
                                               {QStringLiteral("JPEG画像(*.jpg)"), QStringLiteral("*.jpg")}},
-                                             QString(), QStringLiteral("パネル画像の選択"));
+                                             txtSelectPanel[index]->text(), QStringLiteral("パネル画像の選択"));
     if (!file.isEmpty()) txtSelectPanel[index]->setText(file);
 }
 
@@ -847,6 +886,6 @@ void frmOption::cmdSelectSound_Click(int index) {
                                              {{QStringLiteral("Waveサウンド(*.wav)"), QStringLiteral("*.wav")},
                                               {QStringLiteral("MP3サウンド(*.mp3)"), QStringLiteral("*.mp3")},
                                               {QStringLiteral("MIDIシーケンス(*.mid)"), QStringLiteral("*.mid")}},
-                                             QString(), QStringLiteral("サウンドの選択"));
+                                             txtSelectSound[index]->text(), QStringLiteral("サウンドの選択"));
     if (!file.isEmpty()) txtSelectSound[index]->setText(file);
 }

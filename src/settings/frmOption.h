@@ -44,7 +44,8 @@ public:
     // Applies the options that shape the board's look; it cannot fail.
     void SetProp();
 
-    QString GetPathString();
+    // Opens in the folder the text box already names.
+    QString GetPathString(const QString& initialFolder);
     void GetBtnColor(ColourButton* button);
     void AddComboItem();
 
@@ -73,7 +74,7 @@ public:
     QCheckBox* Check1 = nullptr;
     QGroupBox* Frame4 = nullptr;
     std::array<QRadioButton*, 8> Option3{};
-    std::array<QGroupBox*, 3> Frame6{};
+    std::array<QWidget*, 3> Frame6{};
     std::array<QLineEdit*, 3> txtSelectPanel{};
     std::array<QPushButton*, 3> Command6{};
     QWidget* Frame3 = nullptr;

@@ -59,9 +59,12 @@ QString Zf3FileDlg(QWidget* owner, const QList<QPair<QString, QString>>& filter,
     });
 }
 
-QString Zf3FolderDlg(QWidget* owner, const QString& title) {
+QString Zf3FolderDlg(QWidget* owner, const QString& title, const QString& initialFolder) {
     const QByteArray caption = cp932::encode(title);
-    return dialogText([&](char* out, int size) { return ::Zf3FolderDlg(owner, caption.constData(), out, size); });
+    const QByteArray initial = cp932::encode(initialFolder);
+    return dialogText([&](char* out, int size) {
+        return ::Zf3FolderDlgAt(owner, caption.constData(), initial.constData(), out, size);
+    });
 }
 
 bool Zf3ChooseColor(QWidget* owner, quint32& color, std::array<qint32, 17>& custom) {

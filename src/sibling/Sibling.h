@@ -23,7 +23,8 @@ QString MidB_ASCII(const QString& text, int start, int count);
 // `filter` lists (description, pattern) pairs. Empty on cancel.
 QString Zf3FileDlg(QWidget* owner, const QList<QPair<QString, QString>>& filter, const QString& initialFile,
                    const QString& title);
-QString Zf3FolderDlg(QWidget* owner, const QString& title);
+// Opens in `initialFolder`; in the current directory when it is empty.
+QString Zf3FolderDlg(QWidget* owner, const QString& title, const QString& initialFolder = QString());
 // `color` is 0x00BBGGRR and changes only when the user confirms.
 bool Zf3ChooseColor(QWidget* owner, quint32& color, std::array<qint32, 17>& custom);
 int Call_dlg100(QWidget* owner, qint16 keta, qint16& zeroMode, qint16& shift, qint16& fillZero);

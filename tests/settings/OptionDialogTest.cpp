@@ -16,6 +16,8 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QScrollBar>
 #include <QUrl>
 
 #include "ChimeiCtl_B.h"
@@ -109,7 +111,7 @@ TEST_F(OptionDialogTest, CreationFillsTheListsAndShowsTheFirstPages) {
     EXPECT_EQ(dialog.pages->currentWidget(), dialog.Frame1[0]);
     EXPECT_EQ(dialog.soundPages->currentWidget(), dialog.Frame2[1]);
     EXPECT_FALSE(dialog.Option1[3]->isEnabled());
-    for (QGroupBox* frame : dialog.Frame6) EXPECT_FALSE(frame->isVisible());
+    for (QWidget* frame : dialog.Frame6) EXPECT_FALSE(frame->isVisible());
     EXPECT_FALSE(dialog.Frame10->isVisible());
     EXPECT_FALSE(dialog.Frame7->isVisible());
     // The model set-up's captions, as the user first sees them.
@@ -127,6 +129,70 @@ TEST_F(OptionDialogTest, CreationFillsTheListsAndShowsTheFirstPages) {
     EXPECT_EQ(dialog.soundPages->currentWidget(), dialog.Frame2[0]);
 }
 
+// The user's controls of a page (not the parts inside a list or a combo box).
+std::vector<QWidget*> controlsOf(QWidget* page) {
+    std::vector<QWidget*> controls;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                             qobject_cast<QComboBox*>(w) || qobject_cast<QLabel*>(w) ||
+                             qobject_cast<QAbstractScrollArea*>(w);
+        bool inner = false;
+        for (QWidget* up = w->parentWidget(); up && up != page; up = up->parentWidget())
+            inner = inner || qobject_cast<QAbstractScrollArea*>(up) || qobject_cast<QComboBox*>(up);
+        if (control && !inner && w->isVisibleTo(page)) controls.push_back(w);
+    }
+    return controls;
+}
+
+TEST_F(OptionDialogTest, EveryControlOfEveryPageHasItsRoomAtTheFixedSize) {
+    // The fullest state of each page: user pictures, ticket numbers, the preview with a plug-in.
+    dialog.show();
+    dialog.Option3[1]->click();
+    dialog.chkUseSeiriPrev->click();
+    ASSERT_EQ(dialog.SetOptionInfo([&] {
+        Options o = state.options;
+        o.seiriken.SeirikenPlugin = QStringLiteral(SAMPLE_PLUGINS_DIR "/kirigahara.4SP");
+        return o;
+    }()), 0);
+    EXPECT_EQ(dialog.size(), QSize(636, 374));
+    for (int i = 0; i < 6; ++i) {
+        // The stop-name page cannot be shown on this model.
+        if (!dialog.Option1[i]->isEnabled()) continue;
+        dialog.Option1[i]->click();
+        QApplication::processEvents();
+        QWidget* page = dialog.Frame1[i];
+        for (QWidget* control : controlsOf(page)) {
+            const QString name = QStringLiteral("page %1: %2 \"%3\"")
+                                     .arg(i)
+                                     .arg(QString::fromLatin1(control->metaObject()->className()))
+                                     .arg(control->accessibleName().isEmpty() ? control->property("text").toString()
+                                                                              : control->accessibleName());
+            const QRect inPage(control->mapTo(page, QPoint(0, 0)), control->size());
+            EXPECT_TRUE(page->rect().contains(inPage)) << name.toStdString();
+            EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << name.toStdString();
+            auto* label = qobject_cast<QLabel*>(control);
+            if (label && label->wordWrap()) {
+                EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name.toStdString();
+            } else {
+                // A control given a size of its own keeps it; the others at least their minimum.
+                const QSize own = control->minimumSize(), hint = control->minimumSizeHint();
+                EXPECT_GE(control->width(), own.width() > 0 ? own.width() : hint.width()) << name.toStdString();
+                EXPECT_GE(control->height(), own.height() > 0 ? own.height() : hint.height()) << name.toStdString();
+            }
+        }
+    }
+    // The plug-in's six capability lines are read without scrolling.
+    EXPECT_EQ(dialog.List1->count(), 6);
+    EXPECT_EQ(dialog.List1->verticalScrollBar()->maximum(), 0);
+
+    // Page captions break where their full-width spaces stand: two lines each.
+    for (int i : {0, 5}) {
+        auto* caption = dialog.Option1[i]->findChild<QLabel*>();
+        const int height = caption->heightForWidth(caption->width()), line = caption->fontMetrics().lineSpacing();
+        EXPECT_TRUE(height > line * 3 / 2 && height < line * 5 / 2) << i << ": " << height;
+    }
+}
+
 TEST_F(OptionDialogTest, DependentWidgetsFollowTheirCheckBoxesAndChoices) {
     dialog.show();
     dialog.Option1[1]->click();
@@ -136,11 +202,11 @@ TEST_F(OptionDialogTest, DependentWidgetsFollowTheirCheckBoxesAndChoices) {
     EXPECT_TRUE(dialog.Frame3->isEnabled());
 
     dialog.Option3[1]->click();
-    for (QGroupBox* frame : dialog.Frame6) EXPECT_TRUE(frame->isVisible() && frame->isEnabled());
+    for (QWidget* frame : dialog.Frame6) EXPECT_TRUE(frame->isVisible() && frame->isEnabled());
     dialog.Option3[6]->click();
-    for (QGroupBox* frame : dialog.Frame6) EXPECT_TRUE(frame->isVisible());
+    for (QWidget* frame : dialog.Frame6) EXPECT_TRUE(frame->isVisible());
     dialog.Option3[0]->click();
-    for (QGroupBox* frame : dialog.Frame6) EXPECT_FALSE(frame->isVisible() || frame->isEnabled());
+    for (QWidget* frame : dialog.Frame6) EXPECT_FALSE(frame->isVisible() || frame->isEnabled());
 
     dialog.Check3[0]->click();
     dialog.Combo4[0]->setCurrentIndex(5);
@@ -235,6 +301,14 @@ TEST_F(OptionDialogTest, ChoosersFillTheirWidgets) {
     }
     EXPECT_EQ(state.options.TapeDataDir(), dir.path());
     {
+        // Again: it opens in the folder the box names.
+        ModalDriver cancel([&](QDialog* chooser) {
+            EXPECT_EQ(static_cast<QFileDialog*>(chooser)->directory(), QDir(dir.path()));
+            chooser->reject();
+        });
+        dialog.Command3[1]->click();
+    }
+    {
         ModalDriver choose([](QDialog* chooser) {
             chooser->findChild<QCalendarWidget*>()->setSelectedDate(QDate(2010, 1, 5));
             chooser->accept();
@@ -269,6 +343,12 @@ TEST_F(OptionDialogTest, PluginChooserLoadsTheCapabilitiesOrKeepsThePreviousPlug
     EXPECT_FALSE(dialog.txtPlginComment->toPlainText().isEmpty());
     EXPECT_GT(panel.Combo1->count(), 0);
     EXPECT_NE(panel.Combo1->itemText(0), QStringLiteral("old"));
+    // The panel's preview takes the ticket's size (3300 x 1740 twips); the
+    // route entry's separator keeps its own.
+    const QSize separator = panel.Picture1->size();
+    EXPECT_EQ(panel.picSeirikenPrev->size(), QSize(220, 116));
+    EXPECT_EQ(panel.picSeirikenPrev->image().size(), QSize(220, 116));
+    EXPECT_EQ(panel.Picture1->size(), separator);
 
     QTemporaryDir dir;
     const QString bogus = dir.filePath(QStringLiteral("bogus.4SP"));
@@ -279,6 +359,8 @@ TEST_F(OptionDialogTest, PluginChooserLoadsTheCapabilitiesOrKeepsThePreviousPlug
     const int lines = dialog.List1->count();
     {
         ModalDriver choose([&](QDialog* chooser) {
+            // It opens where the plug-in in use lies.
+            EXPECT_EQ(static_cast<QFileDialog*>(chooser)->directory(), QFileInfo(plugin).dir());
             chooseFile(chooser, bogus);
         });
         dialog.Command1->click();
@@ -312,7 +394,7 @@ TEST_F(OptionDialogTest, SetThenGetReproducesEveryRecordAndDependantsFollow) {
 
     dialog.show();
     EXPECT_FALSE(dialog.Frame3->isEnabled());
-    for (QGroupBox* frame : dialog.Frame6) EXPECT_TRUE(frame->isEnabled());
+    for (QWidget* frame : dialog.Frame6) EXPECT_TRUE(frame->isEnabled());
     for (QComboBox* list : dialog.Combo4) EXPECT_TRUE(list->isEnabled());
     EXPECT_TRUE(dialog.Frame7->isEnabled());
     EXPECT_EQ(dialog.M_Degit1->BackColor(), 0x111111u);
@@ -333,7 +415,7 @@ TEST_F(OptionDialogTest, StoredGroupWithNoChoiceLoadsWithNoChoice) {
     EXPECT_EQ(state.options.PanelIndividual(), 0);
     EXPECT_EQ(state.options.TapeSoundSync(), 0);
     // Only a selection runs the image frames' rule, so they stay as they were.
-    for (QGroupBox* frame : dialog.Frame6) EXPECT_FALSE(frame->isEnabled());
+    for (QWidget* frame : dialog.Frame6) EXPECT_FALSE(frame->isEnabled());
     // The group still works as a group afterwards.
     dialog.Option7[1]->click();
     dialog.Option7[0]->click();

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
@@ -54,11 +55,13 @@ T* child(QDialog* dialog, const char* name) {
 }
 
 // Chooses `path` in a file dialog as a user who types it does, and accepts.
-// Selecting it instead races with the dialog's listing of the folder, which
-// runs in the background and may clear the selection when it ends.
+// Selecting it alone races with the dialog's listing of the folder, which
+// runs in the background and may clear the selection when it ends; typing it
+// alone races with a file the dialog opened on, which the listing selects.
 inline void chooseFile(QDialog* dialog, const QString& path) {
     auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(name, nullptr);
+    if (auto* files = qobject_cast<QFileDialog*>(dialog)) files->selectFile(path);
     QElapsedTimer waited;
     waited.start();
     while (dialog->isVisible() && waited.elapsed() < 3000) {

@@ -45,11 +45,18 @@ ZFP4RES_API int32_t Zf3FileDlg(void* owner, int32_t /*reserved*/, const char* fi
 }
 
 ZFP4RES_API int32_t Zf3FolderDlg(void* owner, const char* title, char* out, int32_t outSize) {
+    return Zf3FolderDlgAt(owner, title, nullptr, out, outSize);
+}
+
+ZFP4RES_API int32_t Zf3FolderDlgAt(void* owner, const char* title, const char* initialFolder, char* out,
+                                   int32_t outSize) {
     QFileDialog dialog(dialog_parts::owner(owner));
     prepare(dialog, buffers::readText(title), QStringLiteral("フォルダの選択"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("選択"));
+    const QString initial = buffers::readText(initialFolder);
+    if (!initial.isEmpty()) dialog.setDirectory(initial);
     return buffers::writeText(run(dialog), out, outSize);
 }
 
