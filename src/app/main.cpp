@@ -6,8 +6,10 @@
 #include "Form1.h"
 #include "MessageBoxReporter.h"
 #include "PanelAdapters.h"
+#include "QtJapanese.h"
 #include "SharedState.h"
 #include "SpeechEngine.h"
+#include "TerminationSignals.h"
 #include "frmCtl.h"
 #include "frmOption.h"
 #include "mdlIniIo.h"
@@ -16,6 +18,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    qt_japanese::install(app);
+    termination_signals::quitOnSignals();
     fonts::registerApplicationFonts();
 
     SharedState state;

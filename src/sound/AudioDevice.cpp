@@ -10,6 +10,9 @@ void Sound::ChunkDeleter::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chu
 namespace {
 
 bool openMixer() {
+    // SDL would otherwise take SIGINT and SIGTERM for a quit event nobody
+    // reads, and the program could no longer be stopped from a terminal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     if (Mix_OpenAudioDevice(AudioDevice::Rate, AUDIO_S16SYS, AudioDevice::OutputChannels,
                             AudioDevice::BufferFrames, nullptr, 0) != 0) {
@@ -57,12 +60,16 @@ Sound AudioDevice::load(const QString& fileName) {
 }
 
 Sound AudioDevice::fromPcm(std::vector<std::int16_t> frames) {
+    return fromPcm(std::make_shared<const std::vector<std::int16_t>>(std::move(frames)));
+}
+
+Sound AudioDevice::fromPcm(std::shared_ptr<const std::vector<std::int16_t>> frames) {
     Sound sound;
-    if (frames.empty() || !open()) return sound;
-    sound.pcm_ = std::move(frames);
-    sound.chunk_.reset(Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(sound.pcm_.data()),
-                                         static_cast<Uint32>(sound.pcm_.size() * sizeof(std::int16_t))));
-    if (!sound.chunk_) sound.pcm_.clear();
+    if (!frames || frames->empty() || !open()) return sound;
+    // The mixer only reads a chunk's samples; they are never written.
+    auto* samples = reinterpret_cast<Uint8*>(const_cast<std::int16_t*>(frames->data()));
+    sound.chunk_.reset(Mix_QuickLoad_RAW(samples, static_cast<Uint32>(frames->size() * sizeof(std::int16_t))));
+    if (sound.chunk_) sound.pcm_ = std::move(frames);
     return sound;
 }
 

@@ -83,15 +83,21 @@ if len(speech) < 25:
 print("chime at %d ms, %d windows of speech after it" % (start, len(speech)))
 PY
 
-# The ticket preview shows the ticket of the second stop; its menu copies it.
+# The ticket preview shows the ticket of the second stop, whole: the demo
+# plug-in's ticket is 3300 x 1740 twips, 220 x 116 pixels, its barcodes in
+# the lower part. Its menu copies it.
 e2e_screenshot "$shots/demo_preview.png"
-ink=$(e2e_count_pixels "$shots/demo_preview.png" $((px + 361)) $((py + 26)) 220 93 255 255 255 30)
-[ "$ink" -lt 18000 ] || e2e_fail "the ticket preview is blank"
+ink=$(e2e_count_pixels "$shots/demo_preview.png" $((px + 361)) $((py + 26)) 220 116 255 255 255 30)
+[ "$ink" -lt 23000 ] || e2e_fail "the ticket preview is blank"
+# Below 93 pixels: the ticket's white paper with ink on it, not the panel.
+paper=$(e2e_count_pixels "$shots/demo_preview.png" $((px + 361)) $((py + 26 + 93)) 220 23 255 255 255 30)
+[ "$paper" -gt 1500 ] && [ "$paper" -lt 4800 ] ||
+  e2e_fail "the ticket's lower part is not shown ($paper white pixels of 5060 below 93 pixels)"
 click 471 72 3
 xdotool key c
 sleep 0.3
 copied=$("$probe") || e2e_fail "nothing was copied to the clipboard"
-[ "$copied" = "220x93" ] || e2e_fail "the clipboard holds a $copied image, not the preview's 220x93"
+[ "$copied" = "220x116" ] || e2e_fail "the clipboard holds a $copied image, not the ticket's 220x116"
 
 # Late-night fares are doubled from the next refresh: back and forth to the
 # second stop again, and other digits light up.
@@ -139,5 +145,21 @@ read -r px2 py2 <<<"$(xwininfo -id "$panel" | awk '/Absolute upper-left X/ { x =
 settings_crop "$shots/demo_restart.png" "$E2E_HOME/panel_after.png"
 diff=$(compare -metric AE "$E2E_HOME/panel_before.png" "$E2E_HOME/panel_after.png" null: 2>&1 || true)
 [ "$diff" -lt 10 ] || e2e_fail "the panel's scroll and late-night settings differ after the restart ($diff pixels)"
+
+# Stopped from a terminal (Ctrl-C) or by a logout (SIGTERM) once a sound and
+# a speech line have played, the program ends at once and saves nothing.
+saved=$(md5sum <"$(e2e_settings_file)")
+for signal in TERM INT; do
+  [ "$signal" = TERM ] || { e2e_start_program; e2e_window 429x234 >/dev/null; panel=$(e2e_window 594x173); sleep 0.5; }
+  read -r px py <<<"$(xwininfo -id "$panel" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')"
+  click 71 130; click 39 102; click 71 102; click 103 130; click 39 102; click 70 156
+  sleep 3.5
+  announce_next; sleep 6
+  announce_next; sleep 1
+  kill -s "$signal" "$E2E_APP"
+  e2e_wait_exit 3
+  [ "$E2E_STATUS" -ne 0 ] || e2e_fail "SIG$signal ended the program with status 0, as if closed normally"
+  [ "$(md5sum <"$(e2e_settings_file)")" = "$saved" ] || e2e_fail "SIG$signal changed the settings file"
+done
 [ -n "${E2E_SHOTS:-}" ] || rm -rf "$shots"
 echo "demo e2e: all checks passed"
