@@ -48,13 +48,4 @@ Records readRecords(QByteArrayView file, int count) {
     return result;
 }
 
-QString fileNameForRoute(const QString& routeText) {
-    qsizetype i = 0;
-    while (i < routeText.size() && (routeText[i] == u' ' || routeText[i] == u'\t')) ++i;
-    QString digits;
-    for (; i < routeText.size() && routeText[i] >= u'0' && routeText[i] <= u'9'; ++i)
-        if (!(digits.isEmpty() && routeText[i] == u'0')) digits += routeText[i];
-    return (digits.isEmpty() ? QStringLiteral("0") : digits) + QStringLiteral(".hy3");
-}
-
 }  // namespace fare_file

@@ -26,8 +26,4 @@ struct Records {
 // file does not hold in full.
 Records readRecords(QByteArrayView file, int count);
 
-// The file name for a route text: the value of its leading digits in plain
-// decimal, then ".hy3" (route 00012 reads 12.hy3, an empty route 0.hy3).
-QString fileNameForRoute(const QString& routeText);
-
 }  // namespace fare_file

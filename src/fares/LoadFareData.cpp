@@ -6,7 +6,7 @@
 
 #include "DataIo.h"
 #include "FareFile.h"
-#include "FilePath.h"
+#include "RouteFiles.h"
 #include "RuntimeError.h"
 
 namespace {
@@ -37,7 +37,7 @@ bool LoadFareData(const QString& folder, const QString& routeText, int startSect
         messages.report({text});
         return false;
     };
-    const QString path = file_path::join(folder, fare_file::fileNameForRoute(routeText));
+    const QString path = route_files::fareFile(folder, routeText);
     const QFileInfo info(path);
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly)) {

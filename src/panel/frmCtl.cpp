@@ -447,7 +447,7 @@ void frmCtl::Command1_Click(int index) {
     }
     route.StartSection = route_entry::clampSection(route_entry::leadingValue(section));
 
-    if (tape_) tape_->TapeLoad(tapeFolder, QString::number(route_entry::leadingValue(route.RouteNo)));
+    if (tape_) tape_->TapeLoad(tapeFolder, route.RouteNo);
     if (!LoadFareData(fareFolder, route.RouteNo, route.StartSection, route, state_.stops, messages_)) return;
     heldStops_ = route.StopCount;
 

@@ -9,4 +9,11 @@ namespace file_path {
 // on either system keep working.
 QString join(const QString& folder, const QString& name);
 
+// The file `name` in `folder` whatever the letter case of its name, as data
+// made on a system that ignores case expect ("12.HY3", "12Tp.csv"): the exact
+// path when that file exists, else the first entry of the folder that matches
+// ignoring case, else the exact path (for the caller's error). A trailing '\'
+// of the folder counts as a separator.
+QString findIgnoringCase(const QString& folder, const QString& name);
+
 }  // namespace file_path

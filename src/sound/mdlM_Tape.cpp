@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "FilePath.h"
 #include "Options.h"
+#include "RouteFiles.h"
 #include "Sibling.h"
 #include "SoundSink.h"
 #include "TapeControls.h"
@@ -14,16 +14,6 @@ namespace {
 const QString Available = u"音合使用可"_qs;
 const QString Unavailable = u"音合使用不可"_qs;
 const QString DialogTitle = u"音声の調節"_qs;
-
-// The data were made where file names match in any case ("12Tp.csv").
-QString findIgnoringCase(const QString& folder, const QString& name) {
-    const QString exact = file_path::join(folder, name);
-    if (QFileInfo(exact).isFile()) return exact;
-    const QDir dir(folder.isEmpty() ? u"."_qs : folder);
-    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden))
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
-    return exact;
-}
 
 }  // namespace
 
@@ -47,22 +37,9 @@ void mdlM_Tape::TapeInitEngine() {
     controls_.setTapeGroupEnabled(engineAvailable_);
 }
 
-QString mdlM_Tape::fileNameFor(const QString& route) {
-    // The numeric value of the leading digits, written plainly.
-    qsizetype digits = 0;
-    while (digits < route.size() && route[digits] >= u'0' && route[digits] <= u'9') ++digits;
-    QString number = route.left(digits);
-    while (number.size() > 1 && number.front() == u'0') number.remove(0, 1);
-    if (number.isEmpty()) number = u"0"_qs;
-    return number + u"tp.csv"_qs;
-}
-
 void mdlM_Tape::TapeLoad(const QString& folder, const QString& route) {
     if (onUnsupportedOs()) return;
-    // A folder written for the other system ends in '\'.
-    QString dir = folder;
-    if (dir.endsWith(u'\\')) dir.back() = u'/';
-    const auto contents = broadcast_file::read(findIgnoringCase(dir, fileNameFor(route)));
+    const auto contents = broadcast_file::read(route_files::broadcastFile(folder, route));
     if (!contents) {
         rows_.clear();
         position_ = 0;

@@ -51,9 +51,6 @@ public:
     // may end in a pattern with * and ?.
     static bool FileExists(const QString& path);
 
-    // The file name for a route: "012" gives "12tp.csv".
-    static QString fileNameFor(const QString& route);
-
 private:
     bool onUnsupportedOs() const;
     const broadcast_file::TapeRow* row(qint32 position) const;

@@ -2,6 +2,7 @@
 
 #include "FareFile.h"
 #include "FareFileBytes.h"
+#include "RouteFiles.h"
 
 namespace {
 
@@ -50,15 +51,15 @@ TEST(FareFile, ANameLengthPastTheEndIsAShortFileNotANegativeLength) {
     EXPECT_TRUE(records.stops.empty());
 }
 
-TEST(FareFile, FileNameIsTheRouteNumberInPlainDecimal) {
-    EXPECT_EQ(fare_file::fileNameForRoute("00012"), "12.hy3");
-    EXPECT_EQ(fare_file::fileNameForRoute("12"), "12.hy3");
-    EXPECT_EQ(fare_file::fileNameForRoute(""), "0.hy3");
-    EXPECT_EQ(fare_file::fileNameForRoute("000"), "0.hy3");
-    EXPECT_EQ(fare_file::fileNameForRoute("abc"), "0.hy3");
-    EXPECT_EQ(fare_file::fileNameForRoute("7a9"), "7.hy3");
-    EXPECT_EQ(fare_file::fileNameForRoute(" 305"), "305.hy3");
-    EXPECT_EQ(fare_file::fileNameForRoute("99999"), "99999.hy3");
+TEST(RouteFiles, FilesAreNamedByTheRouteNumberInPlainDecimal) {
+    EXPECT_EQ(route_files::number("00012"), "12");
+    EXPECT_EQ(route_files::number("12"), "12");
+    EXPECT_EQ(route_files::number(""), "0");
+    EXPECT_EQ(route_files::number("000"), "0");
+    EXPECT_EQ(route_files::number("abc"), "0");
+    EXPECT_EQ(route_files::number("7a9"), "7");
+    EXPECT_EQ(route_files::number(" 305"), "305");
+    EXPECT_EQ(route_files::number("99999"), "99999");
 }
 
 }  // namespace

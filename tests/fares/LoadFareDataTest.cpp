@@ -81,6 +81,14 @@ TEST_F(LoadFareDataTest, FolderWithOrWithoutTrailingSeparatorAndEmptyRoute) {
     EXPECT_EQ(state.StopCount, 4);
 }
 
+TEST_F(LoadFareDataTest, FindsTheFileWhateverTheCaseOfItsName) {
+    // As files copied from Windows often come; a folder written there ends in '\'.
+    write("13.HY3", routeOf(4));
+    EXPECT_TRUE(load("013", 1)) << onlyMessage().toStdString();
+    EXPECT_EQ(state.StopCount, 4);
+    EXPECT_TRUE(load("13", 1, dir.path() + "\\")) << onlyMessage().toStdString();
+}
+
 TEST_F(LoadFareDataTest, EmptyFolderTextIsRelativeToTheCurrentDirectory) {
     write("31.hy3", routeOf(3));
     const QString before = QDir::currentPath();
