@@ -36,7 +36,8 @@ mdlIniIo::mdlIniIo(Form1& board, frmCtl& panel, frmOption& options, SharedState&
       optionInfo_(optionInfo),
       messages_(messages),
       executablePath_(std::move(executablePath)),
-      fallbackFolder_(std::move(fallbackFolder)) {}
+      fallbackFolder_(std::move(fallbackFolder)),
+      folderWritable_([](const QString& folder) { return QFileInfo(folder).isWritable(); }) {}
 
 QString mdlIniIo::fileName() const {
     const QFileInfo exe(executablePath_);
@@ -45,6 +46,17 @@ QString mdlIniIo::fileName() const {
 
 QString mdlIniIo::fallbackFileName() const {
     return QDir(fallbackFolder_).filePath(QFileInfo(executablePath_).completeBaseName() + QStringLiteral(".in4"));
+}
+
+QString mdlIniIo::saveTarget() const {
+    if (fallbackFolder_.isEmpty() || folderWritable_(QFileInfo(fileName()).absolutePath())) return fileName();
+    return fallbackFileName();
+}
+
+QString mdlIniIo::loadSource() const {
+    const QString target = saveTarget();
+    if (QFileInfo::exists(target) || fallbackFolder_.isEmpty()) return target;
+    return target == fileName() ? fallbackFileName() : fileName();
 }
 
 void mdlIniIo::SaveIni() {
@@ -71,16 +83,13 @@ int mdlIniIo::save() {
 
     const QByteArray bytes = settings_file::compose(records());
 
-    const bool besideExecutable = QFileInfo(QFileInfo(fileName()).absolutePath()).isWritable();
-    if (besideExecutable || fallbackFolder_.isEmpty()) return settings_file::write(fileName(), bytes);
-    QDir().mkpath(fallbackFolder_);
-    return settings_file::write(fallbackFileName(), bytes);
+    const QString target = saveTarget();
+    if (target != fileName()) QDir().mkpath(fallbackFolder_);
+    return settings_file::write(target, bytes);
 }
 
 int mdlIniIo::load() {
-    QString name = fileName();
-    if (!QFileInfo::exists(name) && !fallbackFolder_.isEmpty()) name = fallbackFileName();
-    QFile file(name);
+    QFile file(loadSource());
     if (!file.exists()) return runtime_error::FileNotFound;
     if (!file.open(QIODevice::ReadOnly)) return runtime_error::PermissionDenied;
     const QByteArray bytes = file.readAll();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 #include "SettingsFile.h"
 
 class Form1;
@@ -25,6 +27,18 @@ public:
     QString fileName() const;
     // The same name in the fallback folder.
     QString fallbackFileName() const;
+    // Where a save writes: beside the executable while its folder can be
+    // written (or there is no fallback folder), else the fallback folder.
+    QString saveTarget() const;
+    // What a load reads: the file a save writes now, so that settings saved
+    // in the fallback folder win over an older file beside a read-only
+    // executable; the other file when that one does not exist.
+    QString loadSource() const;
+
+    // How a folder is found writable; tests, which run as root, replace it.
+    void setFolderWritable(std::function<bool(const QString& folder)> writable) {
+        folderWritable_ = std::move(writable);
+    }
 
     void SaveIni();
     void LoadIni();
@@ -45,4 +59,5 @@ private:
     MessageReporter& messages_;
     QString executablePath_;
     QString fallbackFolder_;
+    std::function<bool(const QString&)> folderWritable_;
 };

@@ -3,10 +3,14 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QScrollBar>
 
 #include <csignal>
 #include <sys/resource.h>
+
+#include <memory>
 
 #include "M_Degit.h"
 #include "Twips.h"
@@ -137,6 +141,34 @@ TEST_F(IniIoTest, FileNameFollowsTheExecutableName) {
     state.options.dataFolders.FareDataDir = QStringLiteral("/live");
     renamed.LoadIni();
     EXPECT_EQ(state.options.dataFolders.FareDataDir, QStringLiteral("/live"));
+}
+
+TEST_F(IniIoTest, AReadOnlyProgramFolderLoadsWhatTheLastSaveWrote) {
+    QTemporaryDir config;
+    bool writable = true;
+    const auto run = [&] {
+        auto io = std::make_unique<mdlIniIo>(board, panel, dialog, state, optionInfo, messages,
+                                             dir.filePath(QStringLiteral("X9-000")), config.filePath(QStringLiteral("X9-000")));
+        io->setFolderWritable([&](const QString&) { return writable; });
+        return io;
+    };
+    // A file beside the program, then the folder turns read-only: the save
+    // goes to the user's folder, and the next start must load that one.
+    state.options.dataFolders.FareDataDir = QStringLiteral("/old");
+    run()->SaveIni();
+    writable = false;
+    state.options.dataFolders.FareDataDir = QStringLiteral("/new");
+    run()->SaveIni();
+    ASSERT_TRUE(QFileInfo::exists(config.filePath(QStringLiteral("X9-000/X9-000.in4"))));
+    state.options.dataFolders.FareDataDir = QStringLiteral("/live");
+    run()->LoadIni();
+    EXPECT_EQ(state.options.dataFolders.FareDataDir, QStringLiteral("/new"));
+
+    // Before any save there, the file beside the program is still read.
+    QFile::remove(config.filePath(QStringLiteral("X9-000/X9-000.in4")));
+    run()->LoadIni();
+    EXPECT_EQ(state.options.dataFolders.FareDataDir, QStringLiteral("/old"));
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(IniIoTest, SavedBytesFollowTheRecordLayout) {
