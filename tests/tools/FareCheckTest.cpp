@@ -67,8 +67,8 @@ TEST(FareCheck, ReportsImplausibleTicketNumbersFaresAndEmptyNames) {
                                 .stop(kShiyakusho, 4, {999})
                                 .bytes();
     EXPECT_EQ(described(fare_check::check(file)),
-              (QStringList{u"1: ticket number 151 is outside 0 to 150"_qs, u"2: the stop name is empty"_qs,
-                           u"3: the stop name is empty"_qs, u"3: ticket number -1 is outside 0 to 150"_qs,
+              (QStringList{u"1: ticket number 151 is outside 0 to 150"_qs, u"2: warning: the stop name is empty"_qs,
+                           u"3: warning: the stop name is empty"_qs, u"3: ticket number -1 is outside 0 to 150"_qs,
                            u"3: fares outside 0 to 999 (-1 for none): column 1 (1000), column 7 (-5)"_qs}));
 }
 

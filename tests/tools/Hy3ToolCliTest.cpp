@@ -66,13 +66,12 @@ TEST_F(Hy3ToolCli, ImportsUtf8AndCp932TablesIntoTheSameBytes) {
 }
 
 TEST_F(Hy3ToolCli, ARefusedImportNamesLineAndFieldAndLeavesTheOldFileAlone) {
-    write(u"bad.csv"_qs, u"停留所名,整理券番号,運賃1\n駅前,1,180\n市役所前,2,1B0\n,3\n"_qs.toUtf8());
+    write(u"bad.csv"_qs, u"停留所名,整理券番号,運賃1\n駅前,1,180\n市役所前,2,1B0\n"_qs.toUtf8());
     write(u"old.hy3"_qs, "old");
     const Outcome run = hy3tool({u"import"_qs, path(u"bad.csv"_qs), path(u"old.hy3"_qs)});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(path(u"bad.csv"_qs) + u": line 3: field 3 (fare column 1): \"1B0\" is not a whole number"_qs))
         << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(path(u"bad.csv"_qs) + u": line 4: field 1 (stop name): empty"_qs));
     EXPECT_EQ(read(u"old.hy3"_qs), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 }
@@ -112,6 +111,11 @@ TEST_F(Hy3ToolCli, ExportsToStandardOutputOrAFileInEitherEncoding) {
 TEST_F(Hy3ToolCli, CheckExitsWithOneWhenItFindsProblems) {
     write(u"good.hy3"_qs, kFares);
     EXPECT_EQ(hy3tool({u"check"_qs, path(u"good.hy3"_qs)}).exitCode, 0);
+    // An empty name is only a warning.
+    write(u"unnamed.hy3"_qs, FareFileBytes(2).stop(kEkimae, 1, {180}).stop("", 2, {190}).bytes());
+    const Outcome unnamed = hy3tool({u"check"_qs, path(u"unnamed.hy3"_qs)});
+    EXPECT_EQ(unnamed.exitCode, 0);
+    EXPECT_TRUE(unnamed.err.contains(u": record 2: warning: the stop name is empty"_qs)) << unnamed.err.toStdString();
 
     write(u"bad.hy3"_qs, FareFileBytes(2).stop(kEkimae, 1, {180}).stop(kShiyakusho, 200, {190}).bytes() + "x");
     const Outcome fares = hy3tool({u"check"_qs, path(u"bad.hy3"_qs)});

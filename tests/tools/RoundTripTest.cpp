@@ -76,8 +76,8 @@ TEST(RoundTrip, ExportThenImportGivesBackTheFareFileByteForByte) {
             .stop("\\", 300, {10})
             .stop("#1", 4, {20})
             .bytes(),
-        // No fares at all.
-        FareFileBytes(3).stop(kEkimae, 1).stop(kOmote, 2).stop(kHankaku, 3).bytes(),
+        // No fares at all; names of length 0 and of blanks only.
+        FareFileBytes(5).stop(kEkimae, 1).stop("", 0).stop(kOmote, 2).stop(" ", 3).stop("", 4, {180}).bytes(),
     };
     for (const QByteArray& file : files) EXPECT_EQ(exportAndImport(file), file);
 }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -128,15 +129,17 @@ int check(const QString& path) {
     const bool broadcast = kindOf(path, *bytes) == DataKind::Broadcast;
     const Problems problems = broadcast ? broadcast_check::check(*bytes) : fare_check::check(*bytes);
     printProblems(path, broadcast ? QStringLiteral("line") : QStringLiteral("record"), problems);
-    if (problems.empty()) {
-        printMessage(QStringLiteral("%1: no problems (%2)")
-                         .arg(path, broadcast ? QStringLiteral("broadcast data") : QStringLiteral("fare data")));
+    const QString kind = broadcast ? QStringLiteral("broadcast data") : QStringLiteral("fare data");
+    const auto failing = std::count_if(problems.begin(), problems.end(), [](const Problem& p) { return !p.warning; });
+    if (failing == 0) {
+        printMessage(problems.empty() ? QStringLiteral("%1: no problems (%2)").arg(path, kind)
+                                      : QStringLiteral("%1: no problems, %2 warning(s) (%3)")
+                                            .arg(path)
+                                            .arg(problems.size())
+                                            .arg(kind));
         return Done;
     }
-    printMessage(QStringLiteral("%1: %2 problem(s) in this %3")
-                     .arg(path)
-                     .arg(problems.size())
-                     .arg(broadcast ? QStringLiteral("broadcast data") : QStringLiteral("fare data")));
+    printMessage(QStringLiteral("%1: %2 problem(s) in this %3").arg(path).arg(failing).arg(kind));
     return DataProblems;
 }
 

@@ -27,7 +27,9 @@ Problems countProblems(int count) {
 }
 
 void checkValues(int record, const StopRecord& stop, Problems& problems) {
-    if (stop.Chimei.trimmed().isEmpty()) problems.push_back({record, QStringLiteral("the stop name is empty")});
+    // The program loads it and shows no name; worth a look, not a refusal.
+    if (stop.Chimei.trimmed().isEmpty())
+        problems.push_back({record, QStringLiteral("warning: the stop name is empty"), true});
     if (stop.SeiriNum < 0 || stop.SeiriNum > kMaxTicket)
         problems.push_back(
             {record, QStringLiteral("ticket number %1 is outside 0 to %2").arg(stop.SeiriNum).arg(kMaxTicket)});

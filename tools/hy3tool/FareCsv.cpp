@@ -40,11 +40,8 @@ bool isHeader(const csv::Row& row) {
 }
 
 void checkName(const QString& name, int line, Problems& problems) {
+    // An empty name is allowed: fare files hold them, and export writes them.
     const QString where = QStringLiteral("field 1 (stop name): ");
-    if (name.trimmed().isEmpty()) {
-        problems.push_back({line, where + QStringLiteral("empty")});
-        return;
-    }
     for (const cp932_text::Unwritable& u : cp932_text::unwritable(name)) {
         const QString what = cp932_text::describe(u.character);
         problems.push_back({line, where + (u.writtenAs.isEmpty()

@@ -39,7 +39,7 @@ CSV tables:
   - Rows that are empty or hold only commas and blanks are skipped.
   - Input that is valid UTF-8 (with or without a byte order mark) is read as
     UTF-8, any other as code page 932 (Shift-JIS).
-  - Import refuses an empty stop name, a character that code page 932 cannot
+  - Import refuses a character in a stop name that code page 932 cannot
     write, a number that is not whole or does not fit, more than 150 fares in a
     row, more than 301 stops, and a table without stop rows.
   - Export writes the header, one row per stop with as many fare columns as
@@ -52,7 +52,8 @@ CSV tables:
 Checks:
   fare data       the record count (0, 1, negative, more than 301), a file
                   that ends inside a record, bytes after the last record,
-                  empty names, names whose bytes are no code page 932 text or
+                  empty names (a warning only: the board shows no
+                  name there), names whose bytes are no code page 932 text or
                   not in the form export and import write, ticket numbers
                   outside 0 to %1, fares outside 0 to %2 other than -1 (the
                   board's fare displays have three digits).
