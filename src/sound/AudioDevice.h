@@ -9,8 +9,8 @@
 
 struct Mix_Chunk;
 
-// A decoded sound ready for the mixer. A sound made from our own PCM keeps
-// that PCM here, because the mixer's chunk only points into it.
+// A decoded sound ready for the mixer. A sound made from our own PCM holds a
+// share of that PCM, because the mixer's chunk only points into it.
 class Sound {
 public:
     Sound() = default;
@@ -22,7 +22,7 @@ private:
         void operator()(Mix_Chunk* chunk) const;
     };
     // Declared first so the chunk, which points into it, goes first.
-    std::vector<std::int16_t> pcm_;
+    std::shared_ptr<const std::vector<std::int16_t>> pcm_;
     std::unique_ptr<Mix_Chunk, ChunkDeleter> chunk_;
 };
 
@@ -48,8 +48,10 @@ public:
     // WAV, MP3 and whatever else the mixer decodes, converted to the device
     // format; an empty Sound when the file cannot be decoded.
     Sound load(const QString& fileName);
-    // Interleaved stereo 16-bit frames at Rate.
+    // Interleaved stereo 16-bit frames at Rate. The shared form plays PCM
+    // that others hold too (a cached piece) without copying it.
     Sound fromPcm(std::vector<std::int16_t> frames);
+    Sound fromPcm(std::shared_ptr<const std::vector<std::int16_t>> frames);
 
     // Replaces whatever the channel played; the channel keeps the sound until
     // the next play or halt.

@@ -20,9 +20,12 @@ int channelOf(const QString& alias) {
 // of the mixer finishing it.
 constexpr int EndPollMs = 4;
 
+// Room for a ten-minute piece, the longest that renders, or several short ones.
+constexpr std::size_t MidiCacheBytes = 128u << 20;
+
 }  // namespace
 
-mdlSndAPI::mdlSndAPI(AudioDevice& device) : device_(device), midi_(AudioDevice::Rate) {}
+mdlSndAPI::mdlSndAPI(AudioDevice& device) : device_(device), midi_(AudioDevice::Rate, MidiCacheBytes) {}
 
 void mdlSndAPI::SndPlay(const QString& fileName, const QString& alias, qint16 waitForEnd, qint16 pauseMs) {
     if (fileName.isEmpty() || !QFileInfo(fileName).isFile()) return;
@@ -43,7 +46,7 @@ void mdlSndAPI::SndPlay(const QString& fileName, const QString& alias, qint16 wa
 
 Sound mdlSndAPI::decode(const QString& fileName, const QString& ext) {
     if (ext == QLatin1String("WAV") || ext == QLatin1String("MP3")) return device_.load(fileName);
-    if (ext == QLatin1String("MID")) return device_.fromPcm(midi_.render(fileName));
+    if (ext == QLatin1String("MID")) return device_.fromPcm(midi_.get(fileName));
     return Sound();
 }
 

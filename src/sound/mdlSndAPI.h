@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "AudioDevice.h"
-#include "MidiRenderer.h"
+#include "MidiCache.h"
 #include "SoundSink.h"
 
 // The four sound channels "S1".."S4". A new sound on a channel cuts off the
@@ -25,5 +25,5 @@ private:
     Sound decode(const QString& fileName, const QString& ext);
 
     AudioDevice& device_;
-    MidiRenderer midi_;
+    MidiCache midi_;
 };

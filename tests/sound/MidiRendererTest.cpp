@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
+#include "MidiCache.h"
 #include "MidiRenderer.h"
 #include "TestSounds.h"
 
@@ -54,6 +56,30 @@ TEST(MidiRenderer, NothingFromFilesThatAreNoMidi) {
     MidiRenderer renderer(Rate);
     for (const char* name : {"text.mid", "broken.mid", "wave.mid", "missing.mid"})
         EXPECT_TRUE(renderer.render(dir.filePath(name)).empty()) << name;
+}
+
+TEST(MidiCache, AnUnchangedFileIsRenderedOnceAChangedOneAgain) {
+    QTemporaryDir dir;
+    const QString piece = dir.filePath("piece.mid");
+    writeFile(piece, noteThenRest());
+    MidiCache cache(Rate, 64u << 20);
+    const MidiCache::Pcm first = cache.get(piece);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(cache.get(piece), first);
+
+    // A longer note: another size, so another piece.
+    writeFile(piece, MidiTrack().event(0, {0xC0, 73}).event(0, {0x90, 84, 100}).event(1440, {0x80, 84, 0}).file());
+    const MidiCache::Pcm second = cache.get(piece);
+    ASSERT_TRUE(second);
+    EXPECT_GT(second->size(), first->size());
+    EXPECT_FALSE(cache.get(dir.filePath("missing.mid")));
+
+    // Over its limit the cache lets the least recently played go.
+    MidiCache small(Rate, second->size() * sizeof(std::int16_t) + 1);
+    const MidiCache::Pcm kept = small.get(piece);
+    writeFile(dir.filePath("other.mid"), noteThenRest());
+    small.get(dir.filePath("other.mid"));
+    EXPECT_NE(small.get(piece), kept);
 }
 
 }  // namespace
