@@ -53,11 +53,11 @@ QLabel* noteLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
-// A page button's caption breaks where its full-width spaces stand
-// ("運賃データと　放送用データ" is two lines), and only there when it fits.
+// A page button's caption breaks where its full-width spaces stand:
+// "運賃データと　放送用データ" is two lines (a line too long for the face
+// still wraps).
 QString pageButtonLines(const QString& caption) {
-    QStringList lines = caption.split(QChar(0x3000), Qt::SkipEmptyParts);
-    return lines.join(u'\n');
+    return caption.split(QChar(0x3000), Qt::SkipEmptyParts).join(u'\n');
 }
 
 QPushButton* ellipsisButton(QWidget* parent) {
@@ -506,7 +506,7 @@ QWidget* frmOption::buildPreviewPage() {
     Frame1[5] = new QGroupBox(QStringLiteral("整理券プレビュー"));
     auto* layout = new QVBoxLayout(Frame1[5]);
     layout->setSpacing(2);
-    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setContentsMargins(6, 0, 6, 2);
     chkUseSeiriPrev = new QCheckBox(QStringLiteral("整理券プレビュー機能を使用する"), Frame1[5]);
     connect(chkUseSeiriPrev, &QCheckBox::stateChanged, this, &frmOption::chkUseSeiriPrev_Click);
     // The check box stands on the page's caption line, at its right end, so
@@ -514,60 +514,74 @@ QWidget* frmOption::buildPreviewPage() {
     chkUseSeiriPrev->adjustSize();
     chkUseSeiriPrev->move(twips::toPixels(kPageWidth) - chkUseSeiriPrev->width() - 6, 0);
 
+    // Two columns: the plug-in with its capability lines (as many as a
+    // plug-in reports, read without scrolling) and remarks on the left; the
+    // ticket date on the right, its long captions wrapped.
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(6);
+    layout->addLayout(columns, 1);
+
     Frame10 = new QGroupBox(QStringLiteral("整理券プラグイン設定"), Frame1[5]);
     auto* plugin = new QGridLayout(Frame10);
-    plugin->setVerticalSpacing(2);
-    plugin->setContentsMargins(6, 2, 6, 4);
+    plugin->setVerticalSpacing(1);
+    plugin->setContentsMargins(6, 0, 6, 3);
     plugin->addWidget(
         noteLabel(QStringLiteral("整理券プラグイン（整理券プレビューを使用しない場合は、何も入れないでください）："),
                   Frame10),
-        0, 0, 1, 4);
-    txtSeiriPlgDir = new QLineEdit(Frame10);
+        0, 0, 1, 3);
+    txtSeiriPlgDir = textBox(Frame10);
     Command1 = ellipsisButton(Frame10);
     // The cross the clear button shows.
     Command11 = new QPushButton(QStringLiteral("×"), Frame10);
-    Command11->setFixedWidth(22);
-    plugin->addWidget(txtSeiriPlgDir, 1, 0, 1, 2);
-    plugin->addWidget(Command1, 1, 2);
-    plugin->addWidget(Command11, 1, 3);
-    plugin->addWidget(new QLabel(QStringLiteral("上記プラグインのプロパティ："), Frame10), 2, 0);
-    plugin->addWidget(new QLabel(QStringLiteral("上記プラグインの特記事項："), Frame10), 2, 1, 1, 3);
+    Command11->setFixedSize(22, 20);
+    plugin->addWidget(txtSeiriPlgDir, 1, 0);
+    plugin->addWidget(Command1, 1, 1);
+    plugin->addWidget(Command11, 1, 2);
+    plugin->addWidget(new QLabel(QStringLiteral("上記プラグインのプロパティ："), Frame10), 2, 0, 1, 3);
     List1 = new QListWidget(Frame10);
+    // Room for the ten lines of a plug-in that prints barcodes and offers companies.
+    List1->addItem(QString());
+    List1->setMinimumHeight(10 * List1->sizeHintForRow(0) + 2 * List1->frameWidth());
+    List1->clear();
+    plugin->addWidget(List1, 3, 0, 1, 3);
+    plugin->addWidget(new QLabel(QStringLiteral("上記プラグインの特記事項："), Frame10), 4, 0, 1, 3);
     txtPlginComment = new QPlainTextEdit(Frame10);
     QPalette grey = txtPlginComment->palette();
     grey.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
     txtPlginComment->setPalette(grey);
-    plugin->addWidget(List1, 3, 0);
-    plugin->addWidget(txtPlginComment, 3, 1, 1, 3);
-    // The capability lines and the remarks take whatever height the page has.
-    plugin->setRowStretch(3, 1);
-    plugin->setColumnStretch(0, 5);
-    plugin->setColumnStretch(1, 4);
-    layout->addWidget(Frame10, 1);
+    // Three lines at least; more when the page has them. Its scroll bar's own
+    // minimum would take room the capability lines need.
+    txtPlginComment->setMinimumHeight(3 * txtPlginComment->fontMetrics().lineSpacing() +
+                                      2 * txtPlginComment->frameWidth() + 8);
+    plugin->addWidget(txtPlginComment, 5, 0, 1, 3);
+    plugin->setRowStretch(5, 1);
+    columns->addWidget(Frame10, 4);
     connect(Command1, &QPushButton::clicked, this, &frmOption::Command1_Click);
     connect(Command11, &QPushButton::clicked, this, &frmOption::Command11_Click);
 
-    Frame7 = new QGroupBox(QStringLiteral("日付の設定（整理券プラグインが日付の印字をサポートしているときに有効）"),
-                           Frame1[5]);
-    auto* date = new QGridLayout(Frame7);
-    date->setVerticalSpacing(0);
-    date->setContentsMargins(6, 0, 6, 2);
-    Option4[0] = new QRadioButton(QStringLiteral("システムの日付を使用（整理券印字と同時に日付を更新、デフォルト）"), Frame7);
-    Option4[1] = new QRadioButton(QStringLiteral("システムの日付を使用（系統設定した時点の日付を保持）"), Frame7);
+    // A frame whose caption wraps inside it: the caption is longer than the column.
+    const QString dateCaption = QStringLiteral("日付の設定（整理券プラグインが日付の印字をサポートしているときに有効）");
+    Frame7 = new QGroupBox(Frame1[5]);
+    Frame7->setAccessibleName(dateCaption);
+    auto* date = new QVBoxLayout(Frame7);
+    date->setSpacing(3);
+    date->setContentsMargins(6, 4, 6, 4);
+    date->addWidget(wrappingLabel(dateCaption, Frame7));
+    Option4[0] = longChoice(QStringLiteral("システムの日付を使用（整理券印字と同時に日付を更新、デフォルト）"), Frame7, date);
+    Option4[1] = longChoice(QStringLiteral("システムの日付を使用（系統設定した時点の日付を保持）"), Frame7, date);
+    date->addWidget(noteLabel(QStringLiteral("系統設定した際の日付が保持され、日付が途中で変わっても次回系統設定するまで整理"
+                                             "券の日付変更を行いません。"),
+                              Frame7));
+    auto* fixed = new QHBoxLayout;
     Option4[2] = new QRadioButton(QStringLiteral("右記の日付に固定"), Frame7);
     Label10 = new QLabel(Frame7);
+    fixed->addWidget(Option4[2]);
+    fixed->addWidget(Label10, 1);
+    date->addLayout(fixed);
     Command7 = new QPushButton(QStringLiteral("日付選択..."), Frame7);
-    date->addWidget(Option4[0], 0, 0, 1, 4);
-    date->addWidget(Option4[1], 1, 0, 1, 4);
-    date->addWidget(noteLabel(QStringLiteral("系統設定した際の日付が保持され、日付が途中で変わっても次回系統設定するまで整理"
-                                                 "券の日付変更を行いません。"),
-                                  Frame7),
-                    2, 0, 1, 4);
-    date->addWidget(Option4[2], 3, 0);
-    date->addWidget(Label10, 3, 1);
-    date->addWidget(Command7, 3, 2);
-    date->setColumnStretch(3, 1);
-    layout->addWidget(Frame7);
+    date->addWidget(Command7, 0, Qt::AlignRight);
+    date->addStretch();
+    columns->addWidget(Frame7, 3);
     connect(Command7, &QPushButton::clicked, this, &frmOption::Command7_Click);
     chkUseSeiriPrev_Click();
     return Frame1[5];

@@ -18,6 +18,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <QUrl>
 
 #include "ChimeiCtl_B.h"
@@ -144,6 +145,19 @@ std::vector<QWidget*> controlsOf(QWidget* page) {
     return controls;
 }
 
+// How many characters the last line of a wrapping label holds, laid out at its width.
+int lastLineLength(const QLabel* label) {
+    QTextLayout text(label->text(), label->font());
+    text.beginLayout();
+    int length = 0;
+    for (QTextLine line = text.createLine(); line.isValid(); line = text.createLine()) {
+        line.setLineWidth(label->contentsRect().width());
+        length = line.textLength();
+    }
+    text.endLayout();
+    return length;
+}
+
 TEST_F(OptionDialogTest, EveryControlOfEveryPageHasItsRoomAtTheFixedSize) {
     // The fullest state of each page: user pictures, ticket numbers, the preview with a plug-in.
     dialog.show();
@@ -151,7 +165,7 @@ TEST_F(OptionDialogTest, EveryControlOfEveryPageHasItsRoomAtTheFixedSize) {
     dialog.chkUseSeiriPrev->click();
     ASSERT_EQ(dialog.SetOptionInfo([&] {
         Options o = state.options;
-        o.seiriken.SeirikenPlugin = QStringLiteral(SAMPLE_PLUGINS_DIR "/kirigahara.4SP");
+        o.seiriken.SeirikenPlugin = QStringLiteral(SAMPLE_PLUGINS_DIR "/hoshimizaka.4SP");
         return o;
     }()), 0);
     EXPECT_EQ(dialog.size(), QSize(636, 374));
@@ -161,7 +175,16 @@ TEST_F(OptionDialogTest, EveryControlOfEveryPageHasItsRoomAtTheFixedSize) {
         dialog.Option1[i]->click();
         QApplication::processEvents();
         QWidget* page = dialog.Frame1[i];
-        for (QWidget* control : controlsOf(page)) {
+        const std::vector<QWidget*> controls = controlsOf(page);
+        const auto inPageOf = [page](QWidget* w) { return QRect(w->mapTo(page, QPoint(0, 0)), w->size()); };
+        for (QWidget* a : controls)
+            for (QWidget* b : controls)
+                if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a))
+                    EXPECT_FALSE(inPageOf(a).intersects(inPageOf(b)))
+                        << "page " << i << ": " << a->metaObject()->className() << " \""
+                        << a->property("text").toString().toStdString() << "\" overlaps " << b->metaObject()->className()
+                        << " \"" << b->property("text").toString().toStdString() << "\"";
+        for (QWidget* control : controls) {
             const QString name = QStringLiteral("page %1: %2 \"%3\"")
                                      .arg(i)
                                      .arg(QString::fromLatin1(control->metaObject()->className()))
@@ -173,6 +196,9 @@ TEST_F(OptionDialogTest, EveryControlOfEveryPageHasItsRoomAtTheFixedSize) {
             auto* label = qobject_cast<QLabel*>(control);
             if (label && label->wordWrap()) {
                 EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name.toStdString();
+                // No line of a note holds only its last word ("い。").
+                if (!Qt::mightBeRichText(label->text()))
+                    EXPECT_GT(lastLineLength(label), 2) << name.toStdString();
             } else {
                 // A control given a size of its own keeps it; the others at least their minimum.
                 const QSize own = control->minimumSize(), hint = control->minimumSizeHint();
@@ -181,9 +207,10 @@ TEST_F(OptionDialogTest, EveryControlOfEveryPageHasItsRoomAtTheFixedSize) {
             }
         }
     }
-    // The plug-in's six capability lines are read without scrolling.
-    EXPECT_EQ(dialog.List1->count(), 6);
+    // The demo plug-in's ten capability lines are read without scrolling.
+    EXPECT_EQ(dialog.List1->count(), 10);
     EXPECT_EQ(dialog.List1->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(dialog.List1->horizontalScrollBar()->maximum(), 0);
 
     // Page captions break where their full-width spaces stand: two lines each.
     for (int i : {0, 5}) {
