@@ -537,6 +537,11 @@ void frmCtl::Check1_Click() {
 
 // ---- the rest of the panel ----
 
+void frmCtl::reapplyBacklight() {
+    const Backlight b = selectedBacklight();
+    Option4_Click(b == Backlight::Off ? 0 : b == Backlight::On1 ? 1 : 2);
+}
+
 Backlight frmCtl::selectedBacklight() const {
     if (Option4[0]->isChecked()) return Backlight::Off;
     if (Option4[1]->isChecked()) return Backlight::On1;

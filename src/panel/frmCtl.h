@@ -9,6 +9,7 @@
 
 #include "CtrlDataInfo.h"
 #include "Form1.h"
+#include "OptionsHost.h"
 #include "PanelRules.h"
 #include "TapeControls.h"
 
@@ -63,7 +64,7 @@ private:
 // The operation panel "集中操作盤": route setting, stepping and the board
 // refresh, backlight, scroll settings, announcements, the ticket preview, and
 // the program's end.
-class frmCtl : public QWidget, public OperationPanel, public TapeControls {
+class frmCtl : public QWidget, public OperationPanel, public TapeControls, public OptionsHost {
     Q_OBJECT
 
 public:
@@ -143,9 +144,12 @@ public:
     void GetCtrlDataInfo();
     int SetCtrlDataInfo();
 
-    // OperationPanel
+    // OperationPanel, OptionsHost
     QWidget* panelWindow() override { return this; }
     Backlight selectedBacklight() const override;
+    void reapplyBacklight() override;
+    QWidget& ticketPreview() override { return *picSeirikenPrev; }
+    QComboBox& companyList() override { return *Combo1; }
     void setStopNameControlsEnabled(bool enabled) override;
     void moveToBottomRight() override;
 

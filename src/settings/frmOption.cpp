@@ -25,11 +25,11 @@
 #include "MessageReporter.h"
 #include "OptionWidgets.h"
 #include "Options.h"
+#include "OptionsHost.h"
 #include "SetPlgin.h"
 #include "SharedState.h"
 #include "Sibling.h"
 #include "Twips.h"
-#include "frmCtl.h"
 
 namespace {
 
@@ -142,7 +142,7 @@ QString dateText(int year, int month, int day) {
 
 }  // namespace
 
-frmOption::frmOption(SharedState& state, Form1& board, frmCtl& panel, MessageReporter& messages, QWidget* parent)
+frmOption::frmOption(SharedState& state, Form1& board, OptionsHost& panel, MessageReporter& messages, QWidget* parent)
     : QDialog(parent), state_(state), live_(state.options), board_(board), panel_(panel), messages_(messages) {
     setWindowTitle(QStringLiteral("オプション"));
     setAutoFillBackground(true);
@@ -714,12 +714,12 @@ int frmOption::SetOptionInfo(const Options& stored) {
     writeOptions();
     if (panelError) return panelError;
     // The board face and captions follow the panel options just loaded.
-    reapplyBacklight();
+    panel_.reapplyBacklight();
     const int otherError = assignOtherWidgets(stored);
     writeOptions();
     if (otherError) return otherError;
     // A plug-in that no longer loads leaves the page as it was, silently.
-    SetPlgin(txtSeiriPlgDir->text(), *List1, *txtPlginComment, *panel_.picSeirikenPrev, *panel_.Combo1);
+    SetPlgin(txtSeiriPlgDir->text(), *List1, *txtPlginComment, panel_.ticketPreview(), panel_.companyList());
     return 0;
 }
 
@@ -741,12 +741,7 @@ void frmOption::SetProp() {
         board_.ChimeiCtl->setFontMode(qint16(Combo3->currentIndex()));
         board_.ChimeiCtl->setFontBold(Check4->checkState() == Qt::Checked);
     }
-    reapplyBacklight();
-}
-
-void frmOption::reapplyBacklight() {
-    const Backlight b = panel_.selectedBacklight();
-    panel_.Option4_Click(b == Backlight::Off ? 0 : b == Backlight::On1 ? 1 : 2);
+    panel_.reapplyBacklight();
 }
 
 void frmOption::showEvent(QShowEvent* event) {
@@ -842,8 +837,8 @@ void frmOption::Command1_Click() {
     const QString path = Sibling::Zf3FileDlg(this, {{QStringLiteral("整理券プラグイン(*.4SP)"), QStringLiteral("*.4SP")}},
                                              txtSeiriPlgDir->text(), QStringLiteral("プラグインの選択"));
     if (path.isEmpty()) return;
-    panel_.Combo1->clear();
-    if (SetPlgin(path, *List1, *txtPlginComment, *panel_.picSeirikenPrev, *panel_.Combo1) != 0) {
+    panel_.companyList().clear();
+    if (SetPlgin(path, *List1, *txtPlginComment, panel_.ticketPreview(), panel_.companyList()) != 0) {
         txtSeiriPlgDir->setText(path);
         return;
     }

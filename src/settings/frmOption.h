@@ -24,7 +24,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
-class frmCtl;
+class OptionsHost;
 struct SharedState;
 
 // The options dialog. Its widgets are the live options: every change is
@@ -34,7 +34,7 @@ class frmOption : public QDialog {
     Q_OBJECT
 
 public:
-    frmOption(SharedState& state, Form1& board, frmCtl& panel, MessageReporter& messages, QWidget* parent = nullptr);
+    frmOption(SharedState& state, Form1& board, OptionsHost& panel, MessageReporter& messages, QWidget* parent = nullptr);
 
     // The stored image to the widgets, with the side effects of setting each
     // one; the first value a widget refuses ends it with its error.
@@ -143,7 +143,6 @@ private:
     void chkUseSeiriPrev_Click();
     void updateSample();
     void setFixedDate(const QString& date);
-    void reapplyBacklight();
     // The steps of SetOptionInfo before and after the backlight.
     int assignPanelWidgets(const Options& source);
     int assignOtherWidgets(const Options& source);
@@ -154,6 +153,6 @@ private:
     SharedState& state_;
     Options& live_;
     Form1& board_;
-    frmCtl& panel_;
+    OptionsHost& panel_;
     MessageReporter& messages_;
 };
