@@ -30,14 +30,14 @@ MidiCache::Pcm MidiCache::get(const QString& fileName) {
     auto rendered = std::make_shared<const std::vector<std::int16_t>>(renderer_.render(fileName));
     if (rendered->empty()) return nullptr;
     const std::size_t bytes = bytesOf(rendered);
+    // A piece larger than the whole cache plays, but is not kept, and the
+    // pieces that are kept stay.
+    if (bytes > maxBytes_) return rendered;
     while (!entries_.empty() && heldBytes_ + bytes > maxBytes_) {
         heldBytes_ -= bytesOf(entries_.back().pcm);
         entries_.pop_back();
     }
-    // A piece larger than the whole cache plays, but is not kept.
-    if (bytes <= maxBytes_) {
-        entries_.push_front({path, size, modified, rendered});
-        heldBytes_ += bytes;
-    }
+    entries_.push_front({path, size, modified, rendered});
+    heldBytes_ += bytes;
     return rendered;
 }
