@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
 
-#include "M_Degit.h"
-#include "M_DegitEmNB.h"
-#include "Twips.h"
+#include "controls/digit/M_Degit.h"
+#include "controls/digit/M_DegitEmNB.h"
+#include "platform/Twips.h"
 
 // One redraw of a display, as a fare or clock update causes it.
 static void redraw(DegitBase& display, benchmark::State& state) {

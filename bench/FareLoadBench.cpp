@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "LoadFareData.h"
-#include "MessageReporter.h"
+#include "fares/LoadFareData.h"
+#include "platform/MessageReporter.h"
 
 namespace {
 

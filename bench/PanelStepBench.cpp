@@ -9,7 +9,7 @@
 #include <chrono>
 #include <vector>
 
-#include "QuietServices.h"
+#include "bench/support/QuietServices.h"
 
 // One step of the bus as the operator makes it: the click on "データ送り" or
 // "データ戻し" handled and the board repainted, on a shown board and panel.

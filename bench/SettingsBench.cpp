@@ -1,12 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
-
-
-#include "QuietServices.h"
-#include "frmOption.h"
-#include "mdlIniIo.h"
+#include "bench/support/QuietServices.h"
+#include "settings/mdlIniIo.h"
 
 // The settings file as the program uses it: saved at the confirmed close,
 // loaded and applied to the shown board, panel and options dialog at start-up.
@@ -23,14 +19,10 @@ struct Program {
         QApplication::processEvents();
     }
 
-    QTemporaryDir dir;
     QuietProgram quiet;
     SharedState& shared = quiet.shared;
     NoMessages& messages = quiet.messages;
-    frmOption dialog{shared, quiet.board, quiet.panel, messages};
-    Options optionInfo;
-    mdlIniIo ini{quiet.board, quiet.panel, dialog, shared, optionInfo, messages,
-                 dir.filePath(QStringLiteral("X9-000")), QString()};
+    mdlIniIo& ini = quiet.program.settings;
 };
 
 void saveIni(benchmark::State& state) {

@@ -18,15 +18,15 @@
 #include <string>
 #include <vector>
 
-#include "Cp932.h"
-#include "FareFileBytes.h"
-#include "Fonts.h"
-#include "Form1.h"
-#include "M_DegitEmNB.h"
-#include "QuietServices.h"
-#include "SharedState.h"
-#include "frmCtl.h"
-#include "mdlM_Tape.h"
+#include "formats/Cp932.h"
+#include "tests/fares/FareFileBytes.h"
+#include "platform/Fonts.h"
+#include "board/Form1.h"
+#include "controls/digit/M_DegitEmNB.h"
+#include "bench/support/QuietServices.h"
+#include "board/SharedState.h"
+#include "panel/frmCtl.h"
+#include "sound/mdlM_Tape.h"
 
 namespace {
 
@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
             panel.Command2[size_t(direction)]->click();
             const int expected = direction == 1 ? at + 1 : at - 1;
             if (shared.route.CurIndex != expected ||
-                board.Degit[8]->Value() != DigitValue::number(fareAt(route, expected + 1, 8))) {
+                board.fareDisplay(8).Value() != DigitValue::number(fareAt(route, expected + 1, 8))) {
                 std::fprintf(stderr, "soak_driver: route %d, step %d: the board does not show stop %d\n", route, i,
                              expected + 1);
                 return 1;

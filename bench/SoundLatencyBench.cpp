@@ -14,9 +14,9 @@
 #include <random>
 #include <thread>
 
-#include "MidiRenderer.h"
-#include "TestSounds.h"
-#include "mdlSndAPI.h"
+#include "sound/MidiRenderer.h"
+#include "tests/support/TestSounds.h"
+#include "sound/mdlSndAPI.h"
 
 using namespace test_sounds;
 

@@ -18,8 +18,8 @@
 #include <random>
 #include <thread>
 
-#include "AudioDevice.h"
-#include "SpeechEngine.h"
+#include "sound/AudioDevice.h"
+#include "sound/SpeechEngine.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ChimeiCtl_B.h"
-#include "Fonts.h"
-#include "PropertyBag.h"
+#include "controls/stopname/ChimeiCtl_B.h"
+#include "platform/Fonts.h"
+#include "platform/PropertyBag.h"
 
 // Three uses of the stop-name strip:
 //   stopname_bench                   times SetChimei (Google Benchmark options apply)

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "ZFP4Res.h"
+#include "zfp4res/ZFP4Res.h"
 
 // The sample with two barcodes, next to this file in the source tree.
 static QByteArray samplePlugin() {

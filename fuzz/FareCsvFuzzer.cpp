@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "CsvText.h"
-#include "FareCsv.h"
+#include "hy3tool/CsvText.h"
+#include "hy3tool/FareCsv.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const csv_text::Decoded decoded =

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "LoadFareData.h"
+#include "fares/LoadFareData.h"
 
 namespace {
 

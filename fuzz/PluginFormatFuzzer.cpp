@@ -9,8 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "TicketDraw.h"
-#include "TicketPlugin.h"
+#include "zfp4res/src/TicketDraw.h"
+#include "zfp4res/src/TicketPlugin.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // Drawing text needs the application's font database.

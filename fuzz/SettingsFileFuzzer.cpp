@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "SettingsFile.h"
+#include "formats/SettingsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Options optionInfo;

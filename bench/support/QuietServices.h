@@ -1,13 +1,12 @@
 #pragma once
 
+#include <QTemporaryDir>
+
 #include <memory>
 
-#include "Form1.h"
-#include "MessageReporter.h"
-#include "PanelServices.h"
-#include "SharedState.h"
-#include "frmCtl.h"
-#include "mdlM_Tape.h"
+#include "app/Program.h"
+#include "platform/MessageReporter.h"
+#include "panel/PanelServices.h"
 
 // The panel's services for measuring: no sound is played, and messages are
 // kept only as far as whether one came.
@@ -23,23 +22,20 @@ public:
     bool reported = false;
 };
 
-// The board and the panel started as the program starts them and shown,
-// silent, without speech, and without the lamp test's three seconds.
+// The program started and shown, silent, without speech, without the lamp
+// test's three seconds, and with its settings file in a folder of its own.
 struct QuietProgram {
     QuietProgram() {
-        panel.Form_Load(tape);
-        panel.setLampWait([](int) {});
-        board.attachPanel(&panel);
-        board.Form_Load();
-        board.show();
-        panel.show();
+        program.panel.setLampWait([](int) {});
+        program.start();
     }
 
-    SharedState shared;
+    QTemporaryDir dir;
     NoMessages messages;
     NoSound sound;
-    Form1 board{shared, messages};
-    frmCtl panel{board, shared, messages, sound};
-    mdlM_Tape tape{shared.options, sound, panel, [] { return std::unique_ptr<TextToSpeech>(); },
-                   [] { return QStringLiteral("Linux"); }};
+    Program program{{messages, sound, [] { return std::unique_ptr<TextToSpeech>(); },
+                     dir.filePath(QStringLiteral("X9-000")), QString(), [] { return QStringLiteral("Linux"); }}};
+    SharedState& shared = program.state;
+    Form1& board = program.board;
+    frmCtl& panel = program.panel;
 };

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

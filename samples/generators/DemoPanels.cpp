@@ -1,10 +1,10 @@
-#include "DemoPanels.h"
+#include "generators/DemoPanels.h"
 
 #include <QPainter>
 #include <QRadialGradient>
 #include <QLinearGradient>
 
-#include "BoardFace.h"
+#include "board/BoardFace.h"
 
 namespace demo_panels {
 

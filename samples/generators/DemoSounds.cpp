@@ -1,13 +1,13 @@
-#include "DemoSounds.h"
+#include "generators/DemoSounds.h"
 
 #include <algorithm>
 #include <initializer_list>
 #include <utility>
 #include <vector>
 
-#include "MidiTrack.h"
-#include "Mp3Tone.h"
-#include "ToneWav.h"
+#include "soundsynth/MidiTrack.h"
+#include "soundsynth/Mp3Tone.h"
+#include "soundsynth/ToneWav.h"
 
 using sound_synth::MidiTrack;
 

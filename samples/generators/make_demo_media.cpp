@@ -8,10 +8,10 @@
 
 #include <functional>
 
-#include "DemoPanels.h"
-#include "DemoSounds.h"
-#include "FileOutput.h"
-#include "Fonts.h"
+#include "generators/DemoPanels.h"
+#include "generators/DemoSounds.h"
+#include "soundsynth/FileOutput.h"
+#include "platform/Fonts.h"
 
 namespace {
 

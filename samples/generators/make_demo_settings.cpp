@@ -11,8 +11,8 @@
 
 #include <cstdio>
 
-#include "SettingsFile.h"
-#include "Twips.h"
+#include "formats/SettingsFile.h"
+#include "platform/Twips.h"
 
 namespace {
 

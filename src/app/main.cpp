@@ -1,20 +1,15 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-#include "AudioDevice.h"
-#include "Fonts.h"
-#include "Form1.h"
-#include "MessageBoxReporter.h"
-#include "PanelAdapters.h"
-#include "QtJapanese.h"
-#include "SharedState.h"
-#include "SpeechEngine.h"
-#include "TerminationSignals.h"
-#include "frmCtl.h"
-#include "frmOption.h"
-#include "mdlIniIo.h"
-#include "mdlM_Tape.h"
-#include "mdlSndAPI.h"
+#include "app/MessageBoxReporter.h"
+#include "app/Program.h"
+#include "panel/PanelAdapters.h"
+#include "platform/Fonts.h"
+#include "platform/QtJapanese.h"
+#include "platform/TerminationSignals.h"
+#include "sound/AudioDevice.h"
+#include "sound/SpeechEngine.h"
+#include "sound/mdlSndAPI.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -22,25 +17,13 @@ int main(int argc, char** argv) {
     termination_signals::quitOnSignals();
     fonts::registerApplicationFonts();
 
-    SharedState state;
     MessageBoxReporter messages;
     AudioDevice device;
     mdlSndAPI soundApi(device);
     SndApiSound sound(soundApi);
-
-    Form1 board(state, messages);
-    frmCtl panel(board, state, messages, sound);
-    mdlM_Tape tape(state.options, sound, panel, [&device] { return SpeechEngine::create(device); });
-    panel.Form_Load(tape);
-    board.attachPanel(&panel);
-    frmOption options(state, board, panel, messages);
-    panel.setOptionsDialog([&options] { options.exec(); });
-    Options optionInfo;
-    mdlIniIo settings(board, panel, options, state, optionInfo, messages, QCoreApplication::applicationFilePath(),
-                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    panel.setSettingsSaver([&settings] { settings.SaveIni(); });
-    board.setSettingsLoader([&settings] { settings.LoadIni(); });
-    board.Form_Load();
-    board.show();
+    Program program({messages, sound, [&device] { return SpeechEngine::create(device); },
+                     QCoreApplication::applicationFilePath(),
+                     QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)});
+    program.start();
     return app.exec();
 }

@@ -1,4 +1,4 @@
-#include "BoardFace.h"
+#include "board/BoardFace.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "Twips.h"
+#include "platform/Twips.h"
 
 namespace {
 

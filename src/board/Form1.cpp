@@ -1,6 +1,5 @@
-#include "Form1.h"
+#include "board/Form1.h"
 
-#include <QBitmap>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
@@ -9,13 +8,13 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "BoardFace.h"
-#include "M_Degit.h"
-#include "M_DegitEmNB.h"
-#include "PropertyBag.h"
-#include "SharedState.h"
-#include "Twips.h"
-#include "mdlX9_000.h"
+#include "board/BoardFace.h"
+#include "controls/digit/DegitLook.h"
+#include "controls/digit/M_Degit.h"
+#include "controls/digit/M_DegitEmNB.h"
+#include "platform/PropertyBag.h"
+#include "board/SharedState.h"
+#include "platform/DesignLayout.h"
 
 namespace {
 
@@ -26,10 +25,6 @@ constexpr quint32 kFareBackColor = 0x666666;  // RGB 102,102,102
 
 constexpr std::array<int, 4> kColumnLefts = {1650, 2745, 3825, 4920};
 constexpr std::array<int, 4> kCaptionLefts = {1725, 2820, 3885, 4995};
-
-void place(QWidget* control, int left, int top, int width, int height) {
-    control->setGeometry(twips::toPixels(left, top, width, height));
-}
 
 // The window's icon: a lit fare on a dark board, 32 x 32 in four colours.
 QIcon boardIcon() {
@@ -48,12 +43,10 @@ QIcon boardIcon() {
     return QIcon(QPixmap::fromImage(face.convertToFormat(QImage::Format_Indexed8, colors, Qt::ThresholdDither)));
 }
 
-QLabel* caption(QWidget* parent, const QString& text) {
+QLabel* captionLabel(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
-    QFont font(QStringLiteral("M_NumP1"));
-    font.setPixelSize(twips::pointsToPixels(15.75));
-    label->setFont(font);
+    label->setFont(design::font(QStringLiteral("M_NumP1"), 15.75));
     return label;
 }
 
@@ -75,23 +68,20 @@ void Form1::createControls() {
         Degit[i]->setBackColor(kFareBackColor);
         connect(Degit[i], &DegitBase::DblClick, this, [this, i] { Degit_DblClick(i); });
     }
-    place(Degit[0], 630, -180, 960, 510);
+    design::place(Degit[0], 630, -180, 960, 510);
     Degit[0]->hide();
     for (int i = 1; i <= 8; ++i) {
         const int column = (i - 1) % 4;
-        place(Degit[i], kColumnLefts[column], i <= 4 ? 1440 : 2490, 975, 510);
+        design::place(Degit[i], kColumnLefts[column], i <= 4 ? 1440 : 2490, 975, 510);
     }
 
     lblSeiriNum[0] = new QLabel(QStringLiteral("１"), this);
-    QFont hiddenFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    hiddenFont.setPixelSize(twips::pointsToPixels(11.25));
-    hiddenFont.setBold(true);
-    lblSeiriNum[0]->setFont(hiddenFont);
-    place(lblSeiriNum[0], 330, 0, 780, 240);
+    lblSeiriNum[0]->setFont(design::font(QStringLiteral("ＭＳ Ｐゴシック"), 11.25, true));
+    design::place(lblSeiriNum[0], 330, 0, 780, 240);
     lblSeiriNum[0]->hide();
     for (int i = 1; i <= 8; ++i) {
-        lblSeiriNum[i] = caption(this, QString(QChar(u'０' + i)));
-        place(lblSeiriNum[i], kCaptionLefts[(i - 1) % 4], i <= 4 ? 1050 : 2115, 810, 315);
+        lblSeiriNum[i] = captionLabel(this, QString(QChar(u'０' + i)));
+        design::place(lblSeiriNum[i], kCaptionLefts[(i - 1) % 4], i <= 4 ? 1050 : 2115, 810, 315);
     }
 
     for (int i = 0; i < 2; ++i) {
@@ -104,7 +94,7 @@ void Form1::createControls() {
     // Right of the fare columns; this model keeps it hidden. The board's saved
     // design gives it paler amber dots on a flat strip.
     ChimeiCtl = new ChimeiCtl_B(this);
-    place(ChimeiCtl, 5895, 330, 525, 2880);
+    design::place(ChimeiCtl, 5895, 330, 525, 2880);
     PropertyBag chimeiDesign;
     chimeiDesign.write(QStringLiteral("ForeColor"), 0x0080C0FFu, {});
     chimeiDesign.write(QStringLiteral("Appearance"), 0, {});
@@ -122,20 +112,74 @@ void Form1::setPicture(const QPixmap& picture) {
     update();
 }
 
-void Form1::Form_Load() {
-    InitFareDigits(*this);
-    SetupModel(*this, state_, messages_);
-    // The panel is a window of its own (no owner), above the others, at the
-    // bottom-right corner; the board takes the top-left one.
-    if (panel_) {
-        panel_->panelWindow()->show();
-        panel_->panelWindow()->raise();
-    }
+void Form1::placeAtStart() {
     move(0, 0);
-    if (panel_) panel_->moveToBottomRight();
     shapeWindow();
     update();
-    if (loadSettings_) loadSettings_();
+}
+
+void Form1::showFare(int display, const DigitValue& value) { Degit[display]->setValue(value); }
+
+void Form1::resetFares(bool lit) {
+    for (int k = 1; k <= 8; ++k) Degit[k]->ResetDegit(lit);
+}
+
+void Form1::showStopName(const QString& name) { ChimeiCtl->SetChimei(name); }
+
+void Form1::setStopNameScroll(qint16 speed, qint32 startWait) {
+    ChimeiCtl->setSpeed(speed);
+    ChimeiCtl->setScrollStartWait(startWait);
+}
+
+void Form1::blank() {
+    ChimeiCtl->SetChimei(QString());
+    resetFares(false);
+    Timer1->stop();
+    for (M_Degit* clock : TimeDegit) clock->setValue(DigitValue::text(QString()));
+}
+
+void Form1::resumeClock() {
+    if (!TimeDegit[0]->isHidden()) Timer1->start();
+}
+
+void Form1::showBuiltinFace(int index) { setPicture(imgRes[index]); }
+
+void Form1::setCaptionColor(quint32 colour) {
+    const QColor caption = degit_look::color(colour);
+    for (int k = 1; k <= 8; ++k) {
+        QPalette palette = lblSeiriNum[k]->palette();
+        palette.setColor(QPalette::WindowText, caption);
+        lblSeiriNum[k]->setPalette(palette);
+    }
+}
+
+void Form1::setStopNameColors(quint32 back, quint32 fore) {
+    ChimeiCtl->setBackColor(back);
+    ChimeiCtl->setForeColor(fore);
+}
+
+void Form1::setStopNameLettering(qint16 fontMode, bool bold) {
+    ChimeiCtl->setFontMode(fontMode);
+    ChimeiCtl->setFontBold(bold);
+}
+
+DegitSetting Form1::fareFormat(int display) const {
+    const M_DegitEmNB& shown = *Degit[display];
+    return {shown.Shift(), shown.ZeroMode(), shown.FillZero()};
+}
+
+void Form1::restoreFareFormat(int display, const DegitSetting& format, const OptDegit& colors) {
+    M_DegitEmNB& shown = *Degit[display];
+    const DegitBase::Batch once(shown);
+    shown.setZeroMode(format.ZeroMode);
+    shown.setShift(format.Shift);
+    shown.setFillZero(format.FillZero);
+    applyDigitColors(shown, colors);
+    shown.setValue(DigitValue::text(QStringLiteral(" ")));
+}
+
+void Form1::applyClockColors(const OptDegit& colors) {
+    for (M_Degit* clock : TimeDegit) applyDigitColors(*clock, colors);
 }
 
 void Form1::GetFormInfo() {
@@ -149,14 +193,7 @@ void Form1::SetFormInfo() {
 }
 
 void Form1::shapeWindow() {
-    QBitmap mask(size());
-    mask.fill(Qt::color0);
-    QPainter painter(&mask);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::color1);
-    painter.drawRoundedRect(rect(), kCornerEllipse / 2.0, kCornerEllipse / 2.0);
-    painter.end();
-    setMask(mask);
+    setMask(design::roundedMask(size(), rect(), kCornerEllipse / 2.0));
 }
 
 void Form1::paintEvent(QPaintEvent*) {
@@ -183,7 +220,7 @@ void Form1::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
 void Form1::Degit_DblClick(int index) {
     M_DegitEmNB& clicked = *Degit[index];
     if (!clicked.UserSet()) return;
-    if (operationPanel_) operationPanel_->setEnabled(false);
+    emit formatDialogOpen(true);
     if (clicked.ShowSetDlg() == 1) {
         const qint16 zeroMode = clicked.ZeroMode(), shift = clicked.Shift(), fillZero = clicked.FillZero();
         for (int j = 1; j <= 8; ++j) {
@@ -194,7 +231,7 @@ void Form1::Degit_DblClick(int index) {
             Degit[j]->setValue(value);
         }
     }
-    if (operationPanel_) operationPanel_->setEnabled(true);
+    emit formatDialogOpen(false);
 }
 
 void Form1::Timer1_Timer() { showClockTime(QTime::currentTime()); }

@@ -5,74 +5,83 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
-#include "BoardOptions.h"
-#include "ChimeiCtl_B.h"
-#include "MessageReporter.h"
+#include "board/BoardOptions.h"
+#include "controls/digit/format/DigitValue.h"
+#include "formats/SettingsFile.h"
+#include "controls/stopname/ChimeiCtl_B.h"
+#include "platform/MessageReporter.h"
 
 class M_Degit;
 class M_DegitEmNB;
+class Options;
+struct OptDegit;
 class QLabel;
 class QTime;
 class QTimer;
 struct SharedState;
 
-// The board's view of the operation panel, which is built on top of the board.
-class OperationPanel {
-public:
-    virtual ~OperationPanel() = default;
-    virtual QWidget* panelWindow() = 0;
-    // The backlight state chosen on the panel; None when no state is chosen.
-    virtual Backlight selectedBacklight() const = 0;
-    // The panel's controls that only concern the stop-name display.
-    virtual void setStopNameControlsEnabled(bool enabled) = 0;
-    virtual void moveToBottomRight() = 0;
-};
-
-// The fare board: a borderless window with rounded corners showing, on a
-// picture of the board's face, eight fare displays with the ticket numbers
-// above them. It is also the program's start-up window.
 class Form1 : public QWidget {
     Q_OBJECT
 
 public:
     Form1(SharedState& state, MessageReporter& messages);
 
-    // The controls, by the names and indexes the rest of the program uses.
-    std::array<M_DegitEmNB*, 9> Degit{};
-    std::array<QLabel*, 9> lblSeiriNum{};
-    std::array<M_Degit*, 2> TimeDegit{};
-    ChimeiCtl_B* ChimeiCtl = nullptr;
-    QTimer* Timer1 = nullptr;
-    std::array<QPixmap, 3> imgRes;
+    // The model's start-up set-up (its option values, its displays and faces),
+    // with the captions in the colour of the panel's backlight state.
+    void setupModel(Backlight backlight);
+    // The start-up place: the top-left corner, with the rounded outline.
+    void placeAtStart();
 
+    // What the panel shows on the board.
+    void showFare(int display, const DigitValue& value);
+    // Every fare display unlit, or every segment lit (the lamp test).
+    void resetFares(bool lit);
+    void showStopName(const QString& name);
+    void setStopNameScroll(qint16 speed, qint32 startWait);
+    // Display off: fares, stop name and clock blank, the clock stopped.
+    void blank();
+    // Back on: the clock runs again where the model shows it.
+    void resumeClock();
+    void showBuiltinFace(int index);
+    void setPicture(const QPixmap& picture);
+    void setCaptionColor(quint32 colour);
+
+    // What the options and the settings set: the look the options give the
+    // captions and displays, the stop-name display's colours and lettering,
+    // and each fare display's format.
+    void applyOptions(const Options& options, Backlight backlight);
+    void setStopNameColors(quint32 back, quint32 fore);
+    void setStopNameLettering(qint16 fontMode, bool bold);
+    DegitSetting fareFormat(int display) const;
+    // A stored format and the options' colours, the display left blank.
+    void restoreFareFormat(int display, const DegitSetting& format, const OptDegit& colors);
+    void applyClockColors(const OptDegit& colors);
+    // Labels the eight ticket-number positions in label style `style` (the
+    // index of the options' style list, -1 for none); `zeroPad` writes
+    // one-digit numbers with a leading zero.
+    void setTicketCaptions(qint16 style, qint16 zeroPad);
+
+    // What the board shows, read back.
+    const M_DegitEmNB& fareDisplay(int display) const { return *Degit[display]; }
+    const QLabel& caption(int position) const { return *lblSeiriNum[position]; }
+    const M_Degit& clock(int index) const { return *TimeDegit[index]; }
+    const ChimeiCtl_B& stopNameDisplay() const { return *ChimeiCtl; }
+    const QPixmap& face(int index) const { return imgRes[index]; }
     // The background picture, drawn unscaled from the top-left corner.
     const QPixmap& Picture() const { return picture_; }
-    void setPicture(const QPixmap& picture);
-
-    // The start-up sequence; the window is shown after it.
-    void Form_Load();
 
     // The window position to and from the saved record, in twips.
     void GetFormInfo();
     void SetFormInfo();
-    // Shutdown hook: the window owns its outline, so there is nothing to release.
-    void DeleteRgn() {}
 
     // What the clock shows at each tick: hours and minutes as numbers.
     void showClockTime(const QTime& time);
 
-    // The window disabled while a display's format dialog is open.
-    void setOperationPanel(QWidget* panel) { operationPanel_ = panel; }
-    // The operation panel, which the start-up also shows and places.
-    void attachPanel(OperationPanel* panel) {
-        panel_ = panel;
-        operationPanel_ = panel ? panel->panelWindow() : nullptr;
-    }
-    OperationPanel* operationPanel() const { return panel_; }
-    // The settings load, the last step of the start-up; plugged in by the program.
-    void setSettingsLoader(std::function<void()> load) { loadSettings_ = std::move(load); }
+signals:
+    // A display's format dialog opens (true) and closes (false); the other
+    // windows stay disabled meanwhile.
+    void formatDialogOpen(bool open);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,12 +96,16 @@ private:
     // The rounded outline: a 28 x 28 pixel corner ellipse.
     void shapeWindow();
 
+    std::array<M_DegitEmNB*, 9> Degit{};
+    std::array<QLabel*, 9> lblSeiriNum{};
+    std::array<M_Degit*, 2> TimeDegit{};
+    ChimeiCtl_B* ChimeiCtl = nullptr;
+    QTimer* Timer1 = nullptr;
+    std::array<QPixmap, 3> imgRes;
+
     SharedState& state_;
     MessageReporter& messages_;
     QPixmap picture_;
-    QWidget* operationPanel_ = nullptr;
-    OperationPanel* panel_ = nullptr;
-    std::function<void()> loadSettings_;
     // Moving by hand where the window system cannot move the window itself.
     bool dragging_ = false;
     QPoint dragOffset_;

@@ -1,4 +1,4 @@
-#include "SeirikenCaptions.h"
+#include "board/SeirikenCaptions.h"
 
 namespace {
 

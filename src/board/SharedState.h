@@ -2,15 +2,10 @@
 
 #include <QString>
 
-#include "Options.h"
-#include "RouteState.h"
-#include "StopTable.h"
-
-// The board window's saved position, in twips.
-struct FormInfo {
-    qint32 FormLeft = 0;
-    qint32 FormTop = 0;
-};
+#include "formats/FormInfo.h"
+#include "formats/Options.h"
+#include "fares/RouteState.h"
+#include "formats/StopTable.h"
 
 // What the windows share for the whole run, created once at start-up.
 struct SharedState {

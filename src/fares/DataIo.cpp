@@ -1,4 +1,4 @@
-#include "DataIo.h"
+#include "fares/DataIo.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "RuntimeError.h"
-#include "StopTable.h"
+#include "formats/RuntimeError.h"
+#include "formats/StopTable.h"
 
 // Writes into the stop table by column, the way the fare file and the options
 // count: column 1 the name, 2 the ticket number, 3..152 the fares 1..150.

@@ -1,13 +1,13 @@
-#include "LoadFareData.h"
+#include "fares/LoadFareData.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include "DataIo.h"
-#include "FareFile.h"
-#include "RouteFiles.h"
-#include "RuntimeError.h"
+#include "fares/DataIo.h"
+#include "formats/FareFile.h"
+#include "fares/RouteFiles.h"
+#include "formats/RuntimeError.h"
 
 namespace {
 

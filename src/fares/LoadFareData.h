@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "MessageReporter.h"
-#include "RouteState.h"
-#include "StopTable.h"
+#include "platform/MessageReporter.h"
+#include "fares/RouteState.h"
+#include "formats/StopTable.h"
 
 // Reads the fare file of `routeText` from `folder` into the stop table and
 // makes `startSection` the current stop. The caller has already stored the

@@ -1,6 +1,6 @@
-#include "RouteFiles.h"
+#include "fares/RouteFiles.h"
 
-#include "FilePath.h"
+#include "platform/FilePath.h"
 
 namespace route_files {
 

@@ -1,6 +1,6 @@
-#include "PanelAdapters.h"
+#include "panel/PanelAdapters.h"
 
-#include "mdlSndAPI.h"
+#include "sound/mdlSndAPI.h"
 
 void SndApiSound::SndPlay(const QString& fileName, const QString& alias, qint16 waitForEnd, qint16 pauseMs) {
     api_.SndPlay(fileName, alias, waitForEnd, pauseMs);

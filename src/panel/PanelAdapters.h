@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PanelServices.h"
+#include "panel/PanelServices.h"
 
 class mdlSndAPI;
 

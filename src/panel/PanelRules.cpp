@@ -1,9 +1,9 @@
-#include "PanelRules.h"
+#include "panel/PanelRules.h"
 
 #include <limits>
 
-#include "Options.h"
-#include "StopTable.h"
+#include "formats/Options.h"
+#include "formats/StopTable.h"
 
 void Keypad::press(int key) {
     if (key == kRouteKey) {

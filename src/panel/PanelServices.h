@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SoundSink.h"
+#include "sound/SoundSink.h"
 
 // The sound channels as the panel uses them: play, and close them all at the end.
 class PanelSound : public SoundSink {

@@ -1,4 +1,4 @@
-#include "frmCtl.h"
+#include "panel/frmCtl.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -23,18 +23,23 @@
 
 #include <optional>
 
-#include "DegitLook.h"
-#include "LoadFareData.h"
-#include "M_Degit.h"
-#include "M_DegitEmNB.h"
-#include "MessageReporter.h"
-#include "PanelServices.h"
-#include "RuntimeError.h"
-#include "SharedState.h"
-#include "Sibling.h"
-#include "Twips.h"
-#include "Wait.h"
-#include "mdlM_Tape.h"
+#include "controls/digit/DegitLook.h"
+#include "fares/LoadFareData.h"
+#include "controls/digit/M_Degit.h"
+#include "controls/digit/M_DegitEmNB.h"
+#include "platform/MessageReporter.h"
+#include "panel/FramePlacement.h"
+#include "panel/PanelLook.h"
+#include "panel/PanelServices.h"
+#include "platform/DesignLayout.h"
+#include "formats/RuntimeError.h"
+#include "board/SharedState.h"
+#include "sibling/Sibling.h"
+#include "platform/Twips.h"
+#include "platform/Wait.h"
+#include "sound/mdlM_Tape.h"
+
+using namespace panel_look;
 
 namespace {
 
@@ -63,56 +68,6 @@ const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 const QString kOpenPreviewTip = QStringLiteral("整理券プレビューを開きます");
 const QString kHidePreviewTip = QStringLiteral("整理券プレビューを隠します");
 
-void place(QWidget* control, int left, int top, int width, int height) {
-    control->setGeometry(twips::toPixels(left, top, width, height));
-}
-
-QFont designFont(const QString& family, double points, bool bold = false) {
-    QFont f(family);
-    f.setPixelSize(twips::pointsToPixels(points));
-    f.setBold(bold);
-    return f;
-}
-
-// Background and text colour of a control; either may be left as it is.
-// Only the roles the control itself paints with are set, so children keep
-// the style's colours unless they are given their own.
-void colour(QWidget* control, std::optional<quint32> back, std::optional<quint32> text) {
-    const bool button = qobject_cast<QPushButton*>(control) != nullptr;
-    const bool list = qobject_cast<QAbstractItemView*>(control) != nullptr;
-    // A check box fills with the button colour and writes in the window's text colour.
-    const bool checkBox = qobject_cast<QCheckBox*>(control) != nullptr;
-    QPalette palette = control->palette();
-    if (back) {
-        const QColor c = degit_look::color(*back);
-        if (button || checkBox) palette.setColor(QPalette::Button, c);
-        if (!button) palette.setColor(list ? QPalette::Base : QPalette::Window, c);
-        if (!button) control->setAutoFillBackground(true);
-    }
-    if (text) {
-        // Disabled controls keep the style's greyed text.
-        const QColor c = degit_look::color(*text);
-        for (auto group : {QPalette::Active, QPalette::Inactive}) {
-            if (button || checkBox) palette.setColor(group, QPalette::ButtonText, c);
-            if (!button) palette.setColor(group, list ? QPalette::Text : QPalette::WindowText, c);
-        }
-    }
-    control->setPalette(palette);
-}
-
-QLabel* label(QWidget* parent, const QString& text, quint32 textColour, std::optional<quint32> back = std::nullopt) {
-    auto* l = new QLabel(text, parent);
-    colour(l, back, textColour);
-    return l;
-}
-
-QFrame* blackFrame(QWidget* parent) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    colour(frame, kBlack, 0x808080);
-    return frame;
-}
-
 // Reads a picture file; 0 or the runtime error of the failure.
 int loadPicture(const QString& path, QPixmap& picture) {
     QImageReader reader(path);
@@ -135,47 +90,6 @@ bool inRange(const QScrollBar* bar, qint32 value) { return value >= bar->minimum
 
 }  // namespace
 
-CaptionButton::CaptionButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
-    setFocusPolicy(Qt::TabFocus);
-}
-
-void CaptionButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    // A toggle that is in must look in at a glance, not only a shade darker.
-    if (isChecked()) option.palette.setColor(QPalette::Button, palette().color(QPalette::Button).darker(135));
-    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-    painter.setFont(font());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    const int shift = isDown() || isChecked() ? 1 : 0;
-    painter.drawText(rect().adjusted(2 + shift, 2 + shift, -2 + shift, -2 + shift),
-                     Qt::AlignCenter | Qt::TextWrapAnywhere, text());
-}
-
-PreviewSurface::PreviewSurface(QWidget* parent) : QWidget(parent) {}
-
-void PreviewSurface::Cls() { image_.fill(Qt::white); }
-
-void PreviewSurface::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawImage(0, 0, image_);
-}
-
-void PreviewSurface::resizeEvent(QResizeEvent*) {
-    QImage kept(size(), QImage::Format_RGB32);
-    kept.fill(Qt::white);
-    QPainter painter(&kept);
-    painter.drawImage(0, 0, image_);
-    painter.end();
-    image_ = kept;
-}
-
-void PreviewSurface::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) emit rightButtonPressed(event->globalPosition().toPoint());
-}
-
 frmCtl::frmCtl(Form1& board, SharedState& state, MessageReporter& messages, PanelSound& sound)
     : QWidget(nullptr),
       board_(board),
@@ -183,12 +97,13 @@ frmCtl::frmCtl(Form1& board, SharedState& state, MessageReporter& messages, Pane
       messages_(messages),
       sound_(sound),
       lampWait_(waiting::blockFor),
-      endProgram_(QCoreApplication::quit) {
+      endProgram_(QCoreApplication::quit),
+      placement_(new FramePlacement(*this)) {
     setWindowTitle(QStringLiteral("集中操作盤"));
     // A fixed-size window: no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(designFont(kPGothic, 9));
+    setFont(design::font(kPGothic, 9));
     colour(this, kBlack, kWhite);
     setOuterWidth(kOuterWidthHidden);
     createRouteEntry();
@@ -206,7 +121,7 @@ void frmCtl::Form_Load(mdlM_Tape& tape) {
 void frmCtl::createRouteEntry() {
     for (int f = 0; f < 2; ++f) {
         Frame1[f] = blackFrame(this);
-        place(Frame1[f], 30, -60, 1995, 2625);
+        design::place(Frame1[f], 30, -60, 1995, 2625);
         Frame1[f]->installEventFilter(this);
     }
 
@@ -214,15 +129,15 @@ void frmCtl::createRouteEntry() {
     // only its digit column shows.
     QFrame* lists = Frame1[0];
     Label5 = label(lists, QStringLiteral("系統設定"), kWhite);
-    Label5->setFont(designFont(kPGothic, 14.25));
+    Label5->setFont(design::font(kPGothic, 14.25));
     Label5->setAlignment(Qt::AlignCenter);
-    place(Label5, 225, 255, 1530, 375);
+    design::place(Label5, 225, 255, 1530, 375);
     Label6 = label(lists, QStringLiteral("系　統"), kWhite);
-    place(Label6, 240, 705, 705, 240);
+    design::place(Label6, 240, 705, 705, 240);
     const auto digitList = [lists] {
         auto* list = new QListWidget(lists);
         for (int d = 0; d <= 9; ++d) list->addItem(QString::number(d));
-        list->setFont(designFont(kGothic, 12.75));
+        list->setFont(design::font(kGothic, 12.75));
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -232,17 +147,17 @@ void frmCtl::createRouteEntry() {
     };
     for (int i = 0; i < 5; ++i) {
         List2[i] = digitList();
-        place(List2[i], 90 + 195 * i, 915, 465, 315);
+        design::place(List2[i], 90 + 195 * i, 915, 465, 315);
         connect(List2[i], &QListWidget::itemSelectionChanged, this, [this, i] { List2_Click(i); });
     }
     Picture1 = new QWidget(lists);
     colour(Picture1, kBlack, std::nullopt);
-    place(Picture1, 1065, 825, 165, 465);
+    design::place(Picture1, 1065, 825, 165, 465);
     Label7 = label(lists, QStringLiteral("区間"), kWhite);
-    place(Label7, 1425, 705, 360, 240);
+    design::place(Label7, 1425, 705, 360, 240);
     for (int i = 0; i < 3; ++i) {
         List3[i] = digitList();
-        place(List3[i], 1230 + 240 * i, 915, 225, 315);
+        design::place(List3[i], 1230 + 240 * i, 915, 225, 315);
         connect(List3[i], &QListWidget::itemSelectionChanged, this, [this, i] { List3_Click(i); });
     }
 
@@ -251,10 +166,10 @@ void frmCtl::createRouteEntry() {
     Label2[0] = label(pad, {}, kDisplayOrange);
     Label2[1] = label(pad, QStringLiteral("-"), kDisplayOrange);
     Label2[2] = label(pad, {}, kDisplayOrange);
-    for (QLabel* display : Label2) display->setFont(designFont(kGothic, 14.25));
-    place(Label2[0], 225, 180, 810, 315);
-    place(Label2[1], 1125, 180, 150, 150);
-    place(Label2[2], 1290, 180, 465, 270);
+    for (QLabel* display : Label2) display->setFont(design::font(kGothic, 14.25));
+    design::place(Label2[0], 225, 180, 810, 315);
+    design::place(Label2[1], 1125, 180, 150, 150);
+    design::place(Label2[2], 1290, 180, 465, 270);
 
     constexpr std::array<int, 3> kKeyLefts = {330, 810, 1290};
     constexpr std::array<int, 4> kKeyTops = {570, 975, 1395, 1815};
@@ -266,9 +181,9 @@ void frmCtl::createRouteEntry() {
         QString caption = digit ? QString::number(key) : key == Keypad::kRouteKey ? QStringLiteral("系統")
                                                                                   : QStringLiteral("区間");
         auto* button = new CaptionButton(caption, pad);
-        button->setFont(digit ? designFont(kPGothic, 15.75, true) : designFont(kPGothic, 8.25));
+        button->setFont(digit ? design::font(kPGothic, 15.75, true) : design::font(kPGothic, 8.25));
         colour(button, digit ? kKeyGrey : kYellow, kBlack);
-        place(button, kKeyLefts[cell % 3], kKeyTops[cell / 3], 450, key == 0 ? 405 : 390);
+        design::place(button, kKeyLefts[cell % 3], kKeyTops[cell / 3], 450, key == 0 ? 405 : 390);
         connect(button, &QPushButton::clicked, this, [this, key] { CommandButton1_Click(key); });
         CommandButton1[key] = button;
     }
@@ -277,21 +192,21 @@ void frmCtl::createRouteEntry() {
         Command1[i] = new CaptionButton(QStringLiteral("リセット"), Frame1[i]);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
-    place(Command1[0], 105, 1455, 1845, 315);
-    place(Command1[1], 330, 2250, 1380, 315);
+    design::place(Command1[0], 105, 1455, 1845, 315);
+    design::place(Command1[1], 330, 2250, 1380, 315);
 }
 
 void frmCtl::createControls() {
     Check1 = new CaptionButton(QStringLiteral("表示消去"), this);
     Check1->setCheckable(true);
     Check1->setEnabled(false);
-    place(Check1, 2130, 75, 1275, 375);
+    design::place(Check1, 2130, 75, 1275, 375);
     connect(Check1, &QPushButton::toggled, this, [this] { Check1_Click(); });
 
     Command2[0] = new CaptionButton(QStringLiteral("データ戻し"), this);
     Command2[1] = new CaptionButton(QStringLiteral("データ送り"), this);
-    place(Command2[0], 2070, 495, 645, 750);
-    place(Command2[1], 2730, 495, 690, 750);
+    design::place(Command2[0], 2070, 495, 645, 750);
+    design::place(Command2[1], 2730, 495, 690, 750);
     for (int i = 0; i < 2; ++i) {
         colour(Command2[i], kYellow, kBlack);
         Command2[i]->setEnabled(false);
@@ -300,16 +215,16 @@ void frmCtl::createControls() {
 
     grpM_Tape = new QGroupBox(QStringLiteral("音合使用不可"), this);
     colour(grpM_Tape, kTapeGrey, kYellow);
-    place(grpM_Tape, 2085, 1260, 1290, 1275);
+    design::place(grpM_Tape, 2085, 1260, 1290, 1275);
     grpM_Tape->setEnabled(false);
     cmdTapeBack = new CaptionButton(QStringLiteral("戻し"), grpM_Tape);
     cmdTapeNext = new CaptionButton(QStringLiteral("送り"), grpM_Tape);
     cmdTapeStop = new CaptionButton(QStringLiteral("■"), grpM_Tape);
     cmdTapeSet = new CaptionButton(QStringLiteral("調整"), grpM_Tape);
-    place(cmdTapeBack, 75, 225, 585, 690);
-    place(cmdTapeNext, 660, 225, 570, 690);
-    place(cmdTapeStop, 75, 930, 585, 300);
-    place(cmdTapeSet, 660, 930, 570, 300);
+    design::place(cmdTapeBack, 75, 225, 585, 690);
+    design::place(cmdTapeNext, 660, 225, 570, 690);
+    design::place(cmdTapeStop, 75, 930, 585, 300);
+    design::place(cmdTapeSet, 660, 930, 570, 300);
     colour(cmdTapeBack, kTapeGreen, kBlack);
     colour(cmdTapeNext, kTapeGreen, kBlack);
     for (CaptionButton* button : {cmdTapeBack, cmdTapeNext, cmdTapeStop, cmdTapeSet}) button->setEnabled(false);
@@ -320,7 +235,7 @@ void frmCtl::createControls() {
 
     Frame2 = new QGroupBox(QStringLiteral("バックライト"), this);
     colour(Frame2, kBlack, kWhite);
-    place(Frame2, 3465, 60, 1695, 720);
+    design::place(Frame2, 3465, 60, 1695, 720);
     const std::array<QString, 3> states = {QStringLiteral("OFF"), QStringLiteral("ON1"), QStringLiteral("ON2")};
     const std::array<quint32, 3> stateText = {kBlack, kRed, kBlue};
     constexpr std::array<int, 3> kStateLefts = {75, 615, 1140};
@@ -329,21 +244,21 @@ void frmCtl::createControls() {
         Option4[i]->setCheckable(true);
         Option4[i]->setAutoExclusive(true);
         colour(Option4[i], std::nullopt, stateText[i]);
-        place(Option4[i], kStateLefts[i], 330, 510, 330);
+        design::place(Option4[i], kStateLefts[i], 330, 510, 330);
         connect(Option4[i], &QPushButton::clicked, this, [this, i] { Option4_Click(i); });
     }
     Option4[0]->setChecked(true);
 
     Frame6 = blackFrame(this);
-    place(Frame6, 3450, 780, 1725, 1410);
+    design::place(Frame6, 3450, 780, 1725, 1410);
     Label3[0] = label(Frame6, QStringLiteral("ｽｸﾛｰﾙ速度"), kWhite);
     Label3[1] = label(Frame6, QStringLiteral("ｽｸﾛｰﾙ間隔"), kWhite);
-    place(Label3[0], 60, 150, 975, 210);
-    place(Label3[1], 60, 645, 960, 210);
+    design::place(Label3[0], 60, 150, 975, 210);
+    design::place(Label3[1], 60, 645, 960, 210);
     Label1[0] = label(Frame6, QStringLiteral("1"), kValueOrange, kBlack);
     Label1[1] = label(Frame6, QStringLiteral("0"), kValueOrange, kBlack);
-    place(Label1[0], 1050, 135, 570, 240);
-    place(Label1[1], 1050, 615, 570, 240);
+    design::place(Label1[0], 1050, 135, 570, 240);
+    design::place(Label1[1], 1050, 615, 570, 240);
     for (int i = 0; i < 2; ++i) {
         HScroll1[i] = new QScrollBar(Qt::Horizontal, Frame6);
         connect(HScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
@@ -353,32 +268,32 @@ void frmCtl::createControls() {
     HScroll1[1]->setRange(0, 3000);
     HScroll1[1]->setPageStep(100);
     HScroll1[0]->setPageStep(100);
-    place(HScroll1[0], 120, 405, 1440, 180);
-    place(HScroll1[1], 135, 900, 1410, 180);
+    design::place(HScroll1[0], 120, 405, 1440, 180);
+    design::place(HScroll1[1], 135, 900, 1410, 180);
     Check2 = new QCheckBox(QStringLiteral("深夜料金"), Frame6);
     colour(Check2, kNightBlue, kNightText);
-    place(Check2, 105, 1125, 1515, 270);
+    design::place(Check2, 105, 1125, 1515, 270);
 
     Command4 = new CaptionButton(QStringLiteral("設定..."), this);
     Command8 = new CaptionButton(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), this);
-    place(Command4, 3450, 2250, 840, 300);
-    place(Command8, 4290, 2250, 870, 300);
+    design::place(Command4, 3450, 2250, 840, 300);
+    design::place(Command8, 4290, 2250, 870, 300);
     connect(Command4, &QPushButton::clicked, this, &frmCtl::Command4_Click);
     connect(Command8, &QPushButton::clicked, this, &frmCtl::Command8_Click);
 
     Check4 = new CaptionButton(QStringLiteral(">>"), this);
     Check4->setCheckable(true);
     Check4->setToolTip(kOpenPreviewTip);
-    place(Check4, 4935, 45, 330, 300);
+    design::place(Check4, 4935, 45, 330, 300);
     connect(Check4, &QPushButton::toggled, this, [this] { Check4_Click(); });
 
     Label4 = label(this, QStringLiteral("整理券プレビュー"), kWhite);
-    place(Label4, 5370, 135, 1350, 225);
+    design::place(Label4, 5370, 135, 1350, 225);
     picSeirikenPrev = new PreviewSurface(this);
-    place(picSeirikenPrev, 5415, 390, 3300, 1395);
+    design::place(picSeirikenPrev, 5415, 390, 3300, 1395);
     picSeirikenPrev->Cls();
     Combo1 = new QComboBox(this);
-    place(Combo1, 5430, 2160, 3000, 300);
+    design::place(Combo1, 5430, 2160, 3000, 300);
 
     // Never in a menu bar: the preview's right-click menu.
     MnuHide = new QMenu(this);
@@ -389,17 +304,8 @@ void frmCtl::createControls() {
 }
 
 void frmCtl::shapeKeys() {
-    for (CaptionButton* key : CommandButton1) {
-        QBitmap mask(key->size());
-        mask.fill(Qt::color0);
-        QPainter painter(&mask);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::color1);
-        // From (2, 2) to (28, 25), corners a 2 x 2 ellipse.
-        painter.drawRoundedRect(QRect(2, 2, 26, 23), 1, 1);
-        painter.end();
-        key->setMask(mask);
-    }
+    // From (2, 2) to (28, 25), corners a 2 x 2 ellipse.
+    for (CaptionButton* key : CommandButton1) key->setMask(design::roundedMask(key->size(), QRect(2, 2, 26, 23), 1));
 }
 
 void frmCtl::setOuterWidth(int twipsWidth) {
@@ -451,12 +357,12 @@ void frmCtl::Command1_Click(int index) {
     if (!LoadFareData(fareFolder, route.RouteNo, route.StartSection, route, state_.stops, messages_)) return;
     heldStops_ = route.StopCount;
 
-    if (!state_.NoChimei) board_.ChimeiCtl->SetChimei(QStringLiteral("系統選別中"));
+    if (!state_.NoChimei) board_.showStopName(QStringLiteral("系統選別中"));
     // The lamp test: every segment lit for three seconds, the panel deaf meanwhile.
-    for (int k = 1; k <= 8; ++k) board_.Degit[k]->ResetDegit(true);
+    board_.resetFares(true);
     waiting::processPendingEvents();
     lampWait_(kLampTestMs);
-    for (int k = 1; k <= 8; ++k) board_.Degit[k]->setValue(DigitValue::number(0));
+    for (int k = 1; k <= 8; ++k) board_.showFare(k, DigitValue::number(0));
 
     Command2[0]->setEnabled(true);
     Command2[1]->setEnabled(true);
@@ -486,13 +392,13 @@ void frmCtl::DispData(int nIndex) {
 
     const bool lateNight = Check2->isChecked();
     for (int i = qMax<int>(route.StartSection, 1); i <= 8; ++i)
-        board_.Degit[i]->setValue(DigitValue::number(stepping::shownFare(stop.Fare(i), lateNight)));
+        board_.showFare(i, DigitValue::number(stepping::shownFare(stop.Fare(i), lateNight)));
 
     // Information numbers come after the fares, so they win a shared display.
     // A slot of -1 is the hidden spare display 0.
     const auto show = [this](qint16 slot, const DigitValue& value) {
         const int display = slot + 1;
-        if (display >= 0 && display <= 8) board_.Degit[display]->setValue(value);
+        if (display >= 0 && display <= 8) board_.showFare(display, value);
     };
     if (options.ShowStopOrder() == 1)
         show(options.StopOrderSlot(), DigitValue::number(options.StopOrderFromZero() == 1 ? nIndex - 1 : nIndex));
@@ -513,16 +419,13 @@ void frmCtl::DispData(int nIndex) {
     }
     picSeirikenPrev->update();
     waiting::processPendingEvents();
-    if (!state_.NoChimei) board_.ChimeiCtl->SetChimei(stop.Chimei);
+    if (!state_.NoChimei) board_.showStopName(stop.Chimei);
 }
 
 void frmCtl::Check1_Click() {
     const bool off = Check1->isChecked();
     if (off) {
-        board_.ChimeiCtl->SetChimei(QString());
-        for (int k = 1; k <= 8; ++k) board_.Degit[k]->ResetDegit(false);
-        board_.Timer1->stop();
-        for (M_Degit* clock : board_.TimeDegit) clock->setValue(DigitValue::text(QString()));
+        board_.blank();
     }
     const std::array<QWidget*, 5> locked = {Frame1[0], Frame1[1], Command2[0], Command2[1], Frame6};
     for (QWidget* control : locked) control->setEnabled(!off);
@@ -530,7 +433,7 @@ void frmCtl::Check1_Click() {
         grpM_Tape->setEnabled(false);
         return;
     }
-    if (!board_.TimeDegit[0]->isHidden()) board_.Timer1->start();
+    board_.resumeClock();
     grpM_Tape->setEnabled(tape_ && tape_->engineAvailable());
     DispData(state_.route.CurIndex + 1);
 }
@@ -571,22 +474,16 @@ void frmCtl::Option4_Click(int index) {
             if (error == 0) board_.setPicture(picture);
         }
     } else {
-        board_.setPicture(board_.imgRes[index]);
+        board_.showBuiltinFace(index);
     }
     if (error != 0) messages_.report({backlight::errorText(error), QStringLiteral("エラー"), Message::Icon::Critical});
 
-    const QColor caption = degit_look::color(captionColours[index]);
-    for (int k = 1; k <= 8; ++k) {
-        QPalette palette = board_.lblSeiriNum[k]->palette();
-        palette.setColor(QPalette::WindowText, caption);
-        board_.lblSeiriNum[k]->setPalette(palette);
-    }
+    board_.setCaptionColor(captionColours[index]);
 }
 
 void frmCtl::HScroll1_Change(int index) {
     Label1[index]->setText(QString::number(HScroll1[index]->value()));
-    board_.ChimeiCtl->setSpeed(static_cast<qint16>(HScroll1[0]->value()));
-    board_.ChimeiCtl->setScrollStartWait(HScroll1[1]->value());
+    board_.setStopNameScroll(static_cast<qint16>(HScroll1[0]->value()), HScroll1[1]->value());
 }
 
 void frmCtl::Check4_Click() {
@@ -606,13 +503,13 @@ void frmCtl::Check4_Click() {
 void frmCtl::Command4_Click() {
     board_.setEnabled(false);
     setEnabled(false);
-    if (showOptions_) showOptions_();
+    emit optionsRequested();
     board_.setEnabled(true);
     setEnabled(true);
     // The stop name again, drawn with whatever the options now say.
-    board_.ChimeiCtl->SetChimei(QString());
+    board_.showStopName(QString());
     const int stop = state_.route.CurIndex + 1;
-    if (StopTable::isStop(stop)) board_.ChimeiCtl->SetChimei(state_.stops[stop].Chimei);
+    if (StopTable::isStop(stop)) board_.showStopName(state_.stops[stop].Chimei);
 }
 
 void frmCtl::Command8_Click() {
@@ -677,23 +574,16 @@ bool frmCtl::Form_QueryUnload() {
     if (!messages_.ask({QStringLiteral("ハルカゼを終了しますか？"), QStringLiteral("ハルカゼの終了確認"),
                         Message::Icon::Question}))
         return false;
-    board_.ChimeiCtl->SetChimei(QString());
-    board_.DeleteRgn();
+    board_.showStopName(QString());
     sound_.SndCloseAll();
     if (tape_) tape_->TapeReleaseEngine();
-    if (saveSettings_) saveSettings_();
+    emit closeConfirmed();
     board_.close();
     endProgram_();
     return true;
 }
 
 bool frmCtl::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && framePlacement_ &&
-        (event->type() == QEvent::Expose || event->type() == QEvent::Move) && frameGeometry().size() != size()) {
-        const auto place = std::exchange(framePlacement_, nullptr);
-        place();
-        return false;
-    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (int i = 0; i < 2; ++i) {
             if (watched != Frame1[i]) continue;
@@ -709,32 +599,7 @@ bool frmCtl::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- placement and the state record ----
 
-void frmCtl::moveToBottomRight() {
-    placeFrame([this] { placeAtCorner(); });
-}
-
-void frmCtl::placeFrame(std::function<void()> place) {
-    place();
-    // Until the window manager has framed the shown window, a move places its
-    // client area and the frame's size is unknown: place it again once framed.
-    framePlacement_ = isVisible() && frameGeometry().size() == size() ? std::move(place) : nullptr;
-    if (framePlacement_) windowHandle()->installEventFilter(this);
-}
-
-void frmCtl::placeAtCorner() {
-    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!shown) return;
-    const QRect area = shown->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    move(area.right() + 1 - outer.width(), area.bottom() + 1 - outer.height());
-}
-
-void frmCtl::keepOnScreen() {
-    const QRect outer = frameGeometry();
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->geometry().intersects(outer)) return;
-    moveToBottomRight();
-}
+void frmCtl::moveToBottomRight() { placement_->moveToBottomRight(); }
 
 void frmCtl::GetCtrlDataInfo() {
     ctrlDataInfo.CtrlLeft = twips::fromPixels(x());
@@ -749,14 +614,14 @@ void frmCtl::GetCtrlDataInfo() {
 int frmCtl::SetCtrlDataInfo() {
     const int error = applyCtrlDataInfo();
     // Whatever else the record holds, a panel nobody can see cannot be closed.
-    keepOnScreen();
+    placement_->keepOnScreen();
     return error;
 }
 
 int frmCtl::applyCtrlDataInfo() {
     const CtrlDataInfo& info = ctrlDataInfo;
     const QPoint corner(twips::toPixels(info.CtrlLeft), twips::toPixels(info.CtrlTop));
-    placeFrame([this, corner] { move(corner); });
+    placement_->moveTo(corner);
     const auto isBox = [](qint16 value) { return value == 0 || value == 1; };
     if (!inRange(HScroll1[0], info.ScrollSpeed)) return runtime_error::InvalidPropertyValue;
     HScroll1[0]->setValue(info.ScrollSpeed);

@@ -1,18 +1,18 @@
 #pragma once
 
-#include <QImage>
-#include <QPushButton>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 
-#include "CtrlDataInfo.h"
-#include "Form1.h"
-#include "OptionsHost.h"
-#include "PanelRules.h"
-#include "TapeControls.h"
+#include "formats/CtrlDataInfo.h"
+#include "board/Form1.h"
+#include "panel/CaptionButton.h"
+#include "panel/PreviewSurface.h"
+#include "panel/PanelRules.h"
+#include "sound/TapeControls.h"
 
+class FramePlacement;
 class MessageReporter;
 class PanelSound;
 class mdlM_Tape;
@@ -27,44 +27,10 @@ class QMenu;
 class QScrollBar;
 struct SharedState;
 
-// A command button whose caption wraps within the button, as long captions
-// on the narrow panel buttons must.
-class CaptionButton : public QPushButton {
-    Q_OBJECT
-
-public:
-    CaptionButton(const QString& caption, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-// The ticket preview: a white surface that keeps its drawing between repaints.
-class PreviewSurface : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit PreviewSurface(QWidget* parent);
-    // Back to plain white.
-    void Cls();
-    QImage& image() { return image_; }
-
-signals:
-    void rightButtonPressed(const QPoint& globalPos);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    QImage image_;
-};
-
 // The operation panel "集中操作盤": route setting, stepping and the board
 // refresh, backlight, scroll settings, announcements, the ticket preview, and
 // the program's end.
-class frmCtl : public QWidget, public OperationPanel, public TapeControls, public OptionsHost {
+class frmCtl : public QWidget, public TapeControls {
     Q_OBJECT
 
 public:
@@ -144,24 +110,24 @@ public:
     void GetCtrlDataInfo();
     int SetCtrlDataInfo();
 
-    // OperationPanel, OptionsHost
-    QWidget* panelWindow() override { return this; }
-    Backlight selectedBacklight() const override;
-    void reapplyBacklight() override;
-    QWidget& ticketPreview() override { return *picSeirikenPrev; }
-    QComboBox& companyList() override { return *Combo1; }
-    void setStopNameControlsEnabled(bool enabled) override;
-    void moveToBottomRight() override;
+    // The backlight state chosen on the panel; None when no state is chosen.
+    Backlight selectedBacklight() const;
+    // Chooses the selected state again, so the board's face and captions
+    // follow options just changed.
+    void reapplyBacklight();
+    // The surface the ticket preview is drawn on, and the list of company
+    // names a plug-in may offer.
+    QWidget& ticketPreview() { return *picSeirikenPrev; }
+    QComboBox& companyList() { return *Combo1; }
+    // The panel's controls that only concern the stop-name display.
+    void setStopNameControlsEnabled(bool enabled);
+    void moveToBottomRight();
 
     // TapeControls
     void setTapeGroupEnabled(bool enabled) override;
     void setTapeGroupCaption(const QString& caption) override;
     void setTapeButtonsEnabled(bool enabled) override;
 
-    // What the options button shows (the options dialog), and what a
-    // confirmed close saves; both are plugged in by the program.
-    void setOptionsDialog(std::function<void()> show) { showOptions_ = std::move(show); }
-    void setSettingsSaver(std::function<void()> save) { saveSettings_ = std::move(save); }
     // How the lamp test waits and how the program ends; tests replace them.
     void setLampWait(std::function<void(int ms)> wait) { lampWait_ = std::move(wait); }
     void setProgramEnd(std::function<void()> end) { endProgram_ = std::move(end); }
@@ -169,6 +135,13 @@ public:
     // The preview widens the window to 9000 twips, else 5385 (outer widths).
     static constexpr int kOuterWidthHidden = 5385;
     static constexpr int kOuterWidthShown = 9000;
+
+signals:
+    // The options button: the options dialog is shown (modally) while the
+    // panel and the board are disabled.
+    void optionsRequested();
+    // The close was confirmed: the settings are saved before the program ends.
+    void closeConfirmed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -182,11 +155,6 @@ private:
     bool Form_QueryUnload();
     void setOuterWidth(int twipsWidth);
     int applyCtrlDataInfo();
-    // Nothing of the panel on any screen: back to the bottom-right corner.
-    void keepOnScreen();
-    void placeAtCorner();
-    // Places the window by its frame, again once the window manager has framed it.
-    void placeFrame(std::function<void()> place);
 
     Form1& board_;
     SharedState& state_;
@@ -199,13 +167,8 @@ private:
     // The records the stop table holds: a refused load leaves the previous
     // route's table while the record count is already the new file's.
     int heldStops_ = 0;
-    // Placed at the corner before the window manager framed the window: the
-    // frame's size is known only once the window is shown framed, so the
-    // corner is taken again then.
-    std::function<void()> framePlacement_;
 
-    std::function<void()> showOptions_;
-    std::function<void()> saveSettings_;
     std::function<void(int)> lampWait_;
     std::function<void()> endProgram_;
+    FramePlacement* placement_;
 };

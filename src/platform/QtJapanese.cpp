@@ -1,4 +1,4 @@
-#include "QtJapanese.h"
+#include "platform/QtJapanese.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,20 +1,17 @@
-#include "mdlIniIo.h"
+#include "settings/mdlIniIo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include "BoardOptions.h"
-#include "ChimeiCtl_B.h"
-#include "Form1.h"
-#include "M_Degit.h"
-#include "M_DegitEmNB.h"
-#include "MessageReporter.h"
-#include "Options.h"
-#include "RuntimeError.h"
-#include "SharedState.h"
-#include "frmCtl.h"
-#include "frmOption.h"
+#include "board/BoardOptions.h"
+#include "board/Form1.h"
+#include "platform/MessageReporter.h"
+#include "formats/Options.h"
+#include "formats/RuntimeError.h"
+#include "board/SharedState.h"
+#include "panel/frmCtl.h"
+#include "options/frmOption.h"
 
 namespace {
 
@@ -73,10 +70,7 @@ void mdlIniIo::LoadIni() {
 }
 
 int mdlIniIo::save() {
-    for (int i = 0; i < kDegitCount; ++i) {
-        const M_DegitEmNB& display = *board_.Degit[i + 1];
-        degitSettings[i] = {display.Shift(), display.ZeroMode(), display.FillZero()};
-    }
+    for (int i = 0; i < kDegitCount; ++i) degitSettings[i] = board_.fareFormat(i + 1);
     options_.GetOptionInfo(optionInfo_);
     panel_.GetCtrlDataInfo();
     board_.GetFormInfo();
@@ -103,20 +97,9 @@ SettingsRecords mdlIniIo::records() {
 }
 
 int mdlIniIo::apply() {
-    for (int i = 0; i < kDegitCount; ++i) {
-        M_DegitEmNB& display = *board_.Degit[i + 1];
-        const DegitBase::Batch once(display);
-        display.setZeroMode(degitSettings[i].ZeroMode);
-        display.setShift(degitSettings[i].Shift);
-        display.setFillZero(degitSettings[i].FillZero);
-        applyDigitColors(display, optionInfo_.degit);
-        display.setValue(DigitValue::text(QStringLiteral(" ")));
-    }
-    for (M_Degit* clock : board_.TimeDegit) applyDigitColors(*clock, optionInfo_.degit);
-    if (board_.ChimeiCtl) {
-        board_.ChimeiCtl->setBackColor(optionInfo_.chimei.ChimeiBackColor);
-        board_.ChimeiCtl->setForeColor(optionInfo_.chimei.ChimeiForeColor);
-    }
+    for (int i = 0; i < kDegitCount; ++i) board_.restoreFareFormat(i + 1, degitSettings[i], optionInfo_.degit);
+    board_.applyClockColors(optionInfo_.degit);
+    board_.setStopNameColors(optionInfo_.chimei.ChimeiBackColor, optionInfo_.chimei.ChimeiForeColor);
     if (const int error = options_.SetOptionInfo(optionInfo_)) return error;
     if (const int error = panel_.SetCtrlDataInfo()) return error;
     board_.SetFormInfo();

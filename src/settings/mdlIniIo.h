@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "SettingsFile.h"
+#include "formats/SettingsFile.h"
 
 class Form1;
 class MessageReporter;

@@ -1,8 +1,8 @@
-#include "Sibling.h"
+#include "sibling/Sibling.h"
 
 #include <QByteArray>
 
-#include "Cp932.h"
+#include "formats/Cp932.h"
 
 namespace Sibling {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "ZFP4Res.h"
+#include "zfp4res/ZFP4Res.h"
 
 class QPainter;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "AudioDevice.h"
+#include "sound/AudioDevice.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "JapaneseVoice.h"
+#include "sound/JapaneseVoice.h"
 
 #include <QRegularExpression>
 

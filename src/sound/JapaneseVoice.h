@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "VoiceSettings.h"
+#include "sound/VoiceSettings.h"
 
 // espeak-ng's Japanese voice. The synthesiser keeps its state per process
 // and does not survive being shut down and started again, so it starts once,

@@ -1,4 +1,4 @@
-#include "KanaReader.h"
+#include "sound/KanaReader.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "NumberReading.h"
+#include "sound/NumberReading.h"
 
 struct KanaReader::Token {
     QString surface;

@@ -1,4 +1,4 @@
-#include "MidiCache.h"
+#include "sound/MidiCache.h"
 
 #include <QFileInfo>
 

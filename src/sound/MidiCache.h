@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "MidiRenderer.h"
+#include "sound/MidiRenderer.h"
 
 // Rendered MIDI pieces by file. Rendering a long piece takes seconds, so a
 // piece renders once and plays again at once while its file keeps its path,

@@ -1,4 +1,4 @@
-#include "MidiRenderer.h"
+#include "sound/MidiRenderer.h"
 
 #include <QFile>
 #include <QFileInfo>

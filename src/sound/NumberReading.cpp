@@ -1,4 +1,4 @@
-#include "NumberReading.h"
+#include "sound/NumberReading.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "SpeechEngine.h"
+#include "sound/SpeechEngine.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -7,10 +7,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "AudioDevice.h"
-#include "JapaneseVoice.h"
-#include "KanaReader.h"
-#include "VoiceDialog.h"
+#include "sound/AudioDevice.h"
+#include "sound/JapaneseVoice.h"
+#include "sound/KanaReader.h"
+#include "sound/VoiceDialog.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "TextToSpeech.h"
-#include "VoiceSettings.h"
+#include "sound/TextToSpeech.h"
+#include "sound/VoiceSettings.h"
 
 class AudioDevice;
 class KanaReader;

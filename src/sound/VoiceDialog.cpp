@@ -1,4 +1,4 @@
-#include "VoiceDialog.h"
+#include "sound/VoiceDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

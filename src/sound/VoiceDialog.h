@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "VoiceSettings.h"
+#include "sound/VoiceSettings.h"
 
 class QComboBox;
 class QSlider;

@@ -1,4 +1,4 @@
-#include "VoiceSettings.h"
+#include "sound/VoiceSettings.h"
 
 #include <QDir>
 #include <QFileInfo>

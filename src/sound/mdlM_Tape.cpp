@@ -1,13 +1,13 @@
-#include "mdlM_Tape.h"
+#include "sound/mdlM_Tape.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "Options.h"
-#include "RouteFiles.h"
-#include "Sibling.h"
-#include "SoundSink.h"
-#include "TapeControls.h"
+#include "formats/Options.h"
+#include "fares/RouteFiles.h"
+#include "sibling/Sibling.h"
+#include "sound/SoundSink.h"
+#include "sound/TapeControls.h"
 
 namespace {
 

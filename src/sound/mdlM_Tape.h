@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "BroadcastFile.h"
-#include "TextToSpeech.h"
+#include "formats/BroadcastFile.h"
+#include "sound/TextToSpeech.h"
 
 class Options;
 class QWidget;

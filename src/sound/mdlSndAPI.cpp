@@ -1,8 +1,8 @@
-#include "mdlSndAPI.h"
+#include "sound/mdlSndAPI.h"
 
 #include <QFileInfo>
 
-#include "Wait.h"
+#include "platform/Wait.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "AudioDevice.h"
-#include "MidiCache.h"
-#include "SoundSink.h"
+#include "sound/AudioDevice.h"
+#include "sound/MidiCache.h"
+#include "sound/SoundSink.h"
 
 // The four sound channels "S1".."S4". A new sound on a channel cuts off the
 // one before it on that channel only, so the sounds of different events can

@@ -1,114 +1,142 @@
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTime>
+#include <QtWidgets>
 
-#include "Form1.h"
-#include "M_Degit.h"
-#include "M_DegitEmNB.h"
-#include "ModalDriver.h"
-#include "RecordingReporter.h"
-#include "SharedState.h"
+#include "board/BoardFace.h"
+#include "board/Form1.h"
+#include "controls/digit/M_Degit.h"
+#include "controls/digit/M_DegitEmNB.h"
+#include "tests/support/ModalDriver.h"
+#include "tests/support/RecordingReporter.h"
+#include "board/SharedState.h"
+#include "platform/Twips.h"
 
 namespace {
 
 class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        board.Form_Load();
-        for (int i = 1; i <= 8; ++i) board.Degit[i]->setValue(DigitValue::number(100 * i));
+        board.setupModel(Backlight::Off);
+        board.placeAtStart();
+        for (int i = 1; i <= 8; ++i) board.showFare(i, DigitValue::number(100 * i));
     }
-    // A format as the three values of a display.
-    static std::array<qint16, 3> formatOf(const DegitBase& display) {
-        return {display.ZeroMode(), display.Shift(), display.FillZero()};
-    }
+    static std::array<qint16, 3> formatOf(const DegitBase& d) { return {d.ZeroMode(), d.Shift(), d.FillZero()}; }
+    // A fare display as the user reaches it on the board.
+    M_DegitEmNB& display(int i) { return *board.findChildren<M_DegitEmNB*>(Qt::FindDirectChildrenOnly).at(i); }
+    QColor captionColour(int i) const { return board.caption(i).palette().color(QPalette::WindowText); }
 
     SharedState state;
     RecordingReporter messages;
     Form1 board{state, messages};
-    QWidget panel;
 };
 
-TEST_F(Form1Test, AnAcceptedFormatDialogFormatsAllEightDisplays) {
-    board.setOperationPanel(&panel);
-    bool panelDisabledDuringDialog = false;
-    ModalDriver driver([&](QDialog* dialog) {
-        panelDisabledDuringDialog = !panel.isEnabled();
-        child<QRadioButton>(dialog, "zeroMode3")->click();
-        child<QSpinBox>(dialog, "shift")->setValue(1);
-        child<QSpinBox>(dialog, "fillZero")->setValue(2);
-        dialog->accept();
-    });
-    emit board.Degit[6]->DblClick();
-    EXPECT_TRUE(panelDisabledDuringDialog);
-    EXPECT_TRUE(panel.isEnabled());
-    for (int j = 1; j <= 8; ++j) {
-        EXPECT_EQ(formatOf(*board.Degit[j]), (std::array<qint16, 3>{3, 1, 2})) << j;
-        EXPECT_EQ(board.Degit[j]->Value(), DigitValue::number(100 * j)) << "the value is kept";
+TEST_F(Form1Test, TheBuiltInFaceIsARoundedPlateWithItsWindowsAndCaptionBandsUnderTheControls) {
+    const QImage face = drawBuiltinBoardFace().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(face.size(), QSize(429, 234));
+    const QColor plate(231, 231, 231), window(102, 102, 102);
+    EXPECT_TRUE(face.pixelColor(200, 50) == plate && face.pixelColor(214, 222) == plate);
+    // The window's rounded cut leaves the corners out; the edge inside it is darker than the plate.
+    for (const QPoint p : {QPoint(0, 0), QPoint(428, 0), QPoint(0, 233), QPoint(428, 233), QPoint(2, 2), QPoint(1, 117), QPoint(427, 117),
+                           QPoint(214, 1), QPoint(214, 232)})
+        EXPECT_EQ(face.pixelColor(p).alpha(), p.x() == 1 || p.x() == 427 || p.x() == 214 ? 255 : 0) << p.x() << "," << p.y();
+    // Red lettering only in the notice strip left of the clock; white 整理券 beside the upper
+    // captions and a large character beside each row of displays, none on the grid.
+    int red = 0, strayRed = 0, onGrid = 0, white[3] = {};
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x) {
+            const QColor c = face.pixelColor(x, y);
+            const bool isWhite = c.alpha() == 255 && qMin(qMin(c.red(), c.green()), c.blue()) >= 240;
+            (x < 366 && y < 60 ? red : strayRed) += c.alpha() == 255 && c.red() >= 180 && c.green() <= 60 && c.blue() <= 60;
+            if (x < 106 && y >= 70 && y < 206) white[y < 91 ? 0 : y < 136 ? 1 : 2] += isWhite;
+            onGrid += isWhite && QRect(107, 64, 300, 143).contains(x, y);
+        }
+    EXPECT_TRUE(red >= 200 && strayRed == 0 && onGrid == 0 && white[0] >= 60 && white[1] >= 200 && white[2] >= 200)
+        << red << " " << strayRed << " " << onGrid << " " << white[0] << " " << white[1] << " " << white[2];
+    for (int i = 1; i <= 8; ++i) {
+        const QRect display = board.fareDisplay(i).geometry(), caption = board.caption(i).geometry();
+        // Corners, centre and the ends of the middle lines; just outside, the window has ended.
+        for (const QRect& r : {display, caption})
+            for (const QPoint p : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight(), r.center(),
+                                   QPoint(r.center().x(), r.top()), QPoint(r.left(), r.center().y())})
+                EXPECT_EQ(face.pixelColor(p), r == display ? window : QColor(Qt::black)) << i << (r == display ? "" : " caption");
+        EXPECT_TRUE(face.pixelColor(display.topLeft() - QPoint(1, 1)) != window && face.pixelColor(display.bottomRight() + QPoint(1, 1)) != window);
     }
-    EXPECT_EQ(formatOf(*board.Degit[0]), (std::array<qint16, 3>{0, 0, 0})) << "the hidden spare is not a fare display";
 }
 
-TEST_F(Form1Test, ACancelledDialogChangesOnlyTheClickedDisplay) {
-    board.setOperationPanel(&panel);
-    ModalDriver driver([](QDialog* dialog) {
-        child<QRadioButton>(dialog, "zeroMode2")->click();
-        child<QSpinBox>(dialog, "shift")->setValue(2);
-        dialog->reject();
-    });
-    emit board.Degit[2]->DblClick();
-    EXPECT_TRUE(panel.isEnabled());
-    for (int j = 1; j <= 8; ++j) EXPECT_EQ(formatOf(*board.Degit[j]), (std::array<qint16, 3>{0, 0, 0})) << j;
-}
-
-TEST_F(Form1Test, ADisplayThatIsNotUserSetIgnoresDoubleClicks) {
-    board.Degit[4]->setUserSet(false);
-    int dialogs = 0;
-    board.Degit[4]->setFormatDialog([&](QWidget*, qint16, qint16&, qint16&, qint16&) {
-        ++dialogs;
-        return 1;
-    });
-    emit board.Degit[4]->DblClick();
-    EXPECT_EQ(dialogs, 0);
-}
-
-TEST_F(Form1Test, TheSavedPositionIsAppliedAsStoredEvenOffScreen) {
+TEST_F(Form1Test, StartUpShowsTheModelsCaptionsDigitColoursAndFaceAndThePositionIsKeptInTwips) {
+    for (int i = 1; i <= 8; ++i) {
+        EXPECT_TRUE(board.caption(i).isVisibleTo(&board) && captionColour(i) == QColor(Qt::white)) << i;
+        EXPECT_EQ(board.caption(i).text(), QString(QChar(u'０' + i)));
+        EXPECT_EQ((std::array{board.fareDisplay(i).BackColor(), board.fareDisplay(i).BaseForeColor(), board.fareDisplay(i).DegitForeColor(),
+                              quint32(board.fareDisplay(i).DegitStyle())}),
+                  (std::array{0x808080u, 0x969696u, 0x72D2F8u, 1u})) << i;
+    }
+    EXPECT_EQ(board.clock(1).DegitForeColor(), 0x72D2F8u);
+    EXPECT_TRUE(state.NoChimei && !board.stopNameDisplay().isVisibleTo(&board) && board.size() == QSize(429, 234));
+    EXPECT_TRUE(board.Picture().toImage() == board.face(0).toImage() && board.face(2).toImage() == board.face(0).toImage());
+    EXPECT_TRUE(messages.messages.empty());
+    // Captions in the colour of the backlight chosen, black without one.
+    for (const auto& [backlight, colour] : {std::pair{Backlight::On1, QColor(192, 255, 192)}, {Backlight::On2, QColor(255, 192, 128)},
+                                            {Backlight::None, QColor(Qt::black)}}) {
+        board.applyOptions(state.options, backlight);
+        EXPECT_EQ(captionColour(8), colour) << int(backlight);
+    }
+    // Applied as stored, even off the screen.
     state.formInfo = {-30000, 90000};
     board.SetFormInfo();
     EXPECT_EQ(board.pos(), QPoint(-2000, 6000));
     board.move(17, 4);
     board.GetFormInfo();
-    EXPECT_EQ(state.formInfo.FormLeft, 255);
-    EXPECT_EQ(state.formInfo.FormTop, 60);
-}
-
-TEST_F(Form1Test, StartUpShowsWhiteCaptionsAndTheDefaultDigitColoursOnTheBuiltInFace) {
-    for (int i = 1; i <= 8; ++i) {
-        EXPECT_TRUE(board.lblSeiriNum[i]->isVisibleTo(&board)) << i;
-        EXPECT_EQ(board.lblSeiriNum[i]->palette().color(QPalette::WindowText), QColor(Qt::white)) << i;
-        EXPECT_EQ(board.Degit[i]->BackColor(), 0x808080u);
-        EXPECT_EQ(board.Degit[i]->BaseForeColor(), 0x969696u);
-        EXPECT_EQ(board.Degit[i]->DegitForeColor(), 0x72D2F8u);
-        EXPECT_EQ(board.Degit[i]->DegitStyle(), 1);
-    }
-    EXPECT_EQ(board.TimeDegit[0]->BackColor(), 0x808080u);
-    EXPECT_TRUE(state.NoChimei);
-    EXPECT_FALSE(board.ChimeiCtl->isVisibleTo(&board));
-    EXPECT_EQ(board.Picture().toImage(), board.imgRes[0].toImage());
-    EXPECT_EQ(board.imgRes[2].toImage(), board.imgRes[0].toImage());
-    EXPECT_EQ(board.size(), QSize(429, 234));
-    EXPECT_TRUE(messages.messages.empty());
-}
-
-TEST_F(Form1Test, TheClockShowsHoursAndMinutesAsNumbers) {
+    EXPECT_EQ(QPoint(state.formInfo.FormLeft, state.formInfo.FormTop), QPoint(255, 60));
     board.showClockTime(QTime(9, 5, 59));
-    EXPECT_EQ(board.TimeDegit[0]->Value(), DigitValue::number(9));
-    EXPECT_EQ(board.TimeDegit[1]->Value(), DigitValue::number(5));
-    board.showClockTime(QTime(23, 0, 0));
-    EXPECT_EQ(board.TimeDegit[0]->Value(), DigitValue::number(23));
-    EXPECT_EQ(board.TimeDegit[1]->Value(), DigitValue::number(0));
+    EXPECT_TRUE(board.clock(0).Value() == DigitValue::number(9) && board.clock(1).Value() == DigitValue::number(5));
+}
+
+TEST_F(Form1Test, AnAcceptedFormatDialogFormatsAllEightDisplaysOfAUserSetOne) {
+    std::vector<bool> open;  // what the other windows are told
+    QObject::connect(&board, &Form1::formatDialogOpen, [&](bool isOpen) { open.push_back(isOpen); });
+    ModalDriver driver([&](QDialog* dialog) {
+        EXPECT_EQ(open, std::vector{true});
+        child<QRadioButton>(dialog, "zeroMode3")->click();
+        child<QSpinBox>(dialog, "shift")->setValue(1);
+        child<QSpinBox>(dialog, "fillZero")->setValue(2);
+        dialog->accept();
+    });
+    emit display(6).DblClick();
+    EXPECT_EQ(open, (std::vector{true, false}));
+    for (int j = 1; j <= 8; ++j) {
+        EXPECT_EQ(formatOf(board.fareDisplay(j)), (std::array<qint16, 3>{3, 1, 2})) << j;
+        EXPECT_EQ(board.fareDisplay(j).Value(), DigitValue::number(100 * j)) << "the value is kept";
+    }
+    // A display that is not user-set opens nothing.
+    display(4).setUserSet(false);
+    display(4).setFormatDialog([](QWidget*, qint16, qint16&, qint16&, qint16&) { return ADD_FAILURE(), 0; });
+    emit display(4).DblClick();
+    EXPECT_EQ(open.size(), 2u);
+}
+
+TEST_F(Form1Test, EachCaptionStyleLabelsTheEightPositionsInItsFace) {
+    // In order: a style that writes no number keeps what the one before wrote.
+    const struct { int style, zeroPad; const char* captions; bool wordFace; } rows[] = {
+        {0, 0, "１,２,３,４,５,６,７,８", false},        {0, 1, "０１,０２,０３,０４,０５,０６,０７,０８", false},
+        {1, 1, "００,０１,０２,０３,０４,０５,０６,０７", false}, {1, 0, "０,１,２,３,４,５,６,７", false},
+        {2, 1, "な し,０１,０２,０３,０４,０５,０６,０７", true}, {3, 0, "な し,２,３,４,５,６,７,８", true},
+        {4, 0, "無 券,１,２,３,４,５,６,７", true},       {5, 1, "無 券,０２,０３,０４,０５,０６,０７,０８", true},
+        {6, 0, "券なし,１,２,３,４,５,６,７", true},      {7, 0, "券なし,２,３,４,５,６,７,８", true},
+        {8, 0, "券無し,１,２,３,４,５,６,７", true},      {9, 0, "券無し,２,３,４,５,６,７,８", true},
+        {10, 0, ",１,２,３,４,５,６,７", true},          {11, 0, ",２,３,４,５,６,７,８", true},
+        {-1, 1, ",２,３,４,５,６,７,８", false},         {12, 1, ",２,３,４,５,６,７,８", true}};
+    for (const auto& row : rows) {
+        board.setTicketCaptions(qint16(row.style), qint16(row.zeroPad));
+        QStringList captions;
+        for (int i = 1; i <= 8; ++i) captions << board.caption(i).text();
+        const QFont first = board.caption(1).font();
+        EXPECT_EQ((captions.join(u',') + u' ' + first.family() + QString::number(first.pixelSize())).toStdString(),
+                  row.captions + std::string(row.wordFace ? " ＭＳ Ｐゴシック" : " M_NumP1") +
+                      std::to_string(twips::pointsToPixels(row.wordFace ? 13 : 16)))
+            << "style " << row.style << " zero pad " << row.zeroPad;
+    }
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 }  // namespace

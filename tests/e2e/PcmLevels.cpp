@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "TestSounds.h"
+#include "tests/support/TestSounds.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -1,65 +1,47 @@
 #include <gtest/gtest.h>
 
-#include "FareFile.h"
-#include "FareFileBytes.h"
-#include "RouteFiles.h"
+#include "formats/FareFile.h"
+#include "tests/fares/FareFileBytes.h"
+#include "formats/FareFileWriter.h"
+#include "fares/RouteFiles.h"
 
 namespace {
 
-TEST(FareFile, ReadsNamesTicketNumbersAndFares) {
-    // 市役所前 in code page 932, a half-width ｶﾅ name, an empty name.
-    const QByteArray shiyakusho("\x8E\x73\x96\xF0\x8F\x8A\x91\x4F");
-    const QByteArray kana("\xB6\xC5");
-    const QByteArray file = FareFileBytes(3)
-                                .stop(shiyakusho, 1, {0, 150})
-                                .stop(kana, 2, {-1, 32767, -32768})
-                                .stop(QByteArray(), 3)
-                                .raw("trailing bytes are ignored")
-                                .bytes();
-    ASSERT_EQ(fare_file::readCount(file), 3);
-    const fare_file::Records records = fare_file::readRecords(file, 3);
-    ASSERT_EQ(records.truncatedAt, 0);
-    ASSERT_EQ(records.stops.size(), 3u);
-    EXPECT_EQ(records.stops[0].Chimei, QStringLiteral("市役所前"));
-    EXPECT_EQ(records.stops[0].SeiriNum, 1);
-    EXPECT_EQ(records.stops[0].Fare(2), 150);
-    EXPECT_EQ(records.stops[1].Chimei, QStringLiteral("ｶﾅ"));
-    EXPECT_EQ(records.stops[1].Fare(1), -1);
-    EXPECT_EQ(records.stops[1].Fare(2), 32767);
-    EXPECT_EQ(records.stops[1].Fare(3), -32768);
-    EXPECT_EQ(records.stops[1].Fare(150), 0);
-    EXPECT_TRUE(records.stops[2].Chimei.isEmpty());
-    EXPECT_EQ(records.stops[2].SeiriNum, 3);
+TEST(FareFile, TheWriterWritesAndTheReaderReadsTheSameLayout) {
+    // 市役所前; half-width ｶﾅ and 表, whose second byte is '\'; an empty name.
+    std::vector<StopRecord> stops{{u"市役所前"_qs, 1, {0, 150}}, {u"ｶﾅ表"_qs, -2, {-1, 32767, -32768}}, {{}, 3, {}}};
+    stops[1].fares[149] = 150;
+    const QByteArray file = FareFileBytes(3).stop("\x8E\x73\x96\xF0\x8F\x8A\x91\x4F", 1, {0, 150})
+                                .stop("\xB6\xC5\x95\x5C", -2, {stops[1].fares.begin(), stops[1].fares.end()}).stop({}, 3).bytes();
+    EXPECT_EQ(fare_file::write(stops), file);
+    EXPECT_EQ(fare_file::readCount(file), 3);
+    const fare_file::Records read = fare_file::readRecords(file + "trailing bytes are ignored", 3);
+    EXPECT_EQ(read.truncatedAt, 0);
+    EXPECT_EQ(read.stops, stops);
+
+    // What the 16-bit name length and record count cannot say is refused.
+    StopRecord longest{QString(65535, u'A'), 0, {}};
+    EXPECT_TRUE(fare_file::writeRecord(longest).has_value());
+    longest.Chimei += u'A';
+    EXPECT_FALSE(fare_file::write(std::vector<StopRecord>{longest}).has_value());
+    EXPECT_FALSE(fare_file::write(std::vector<StopRecord>(32768)).has_value());
 }
 
 TEST(FareFile, ReportsTheRecordAShortFileEndsIn) {
     const QByteArray whole = FareFileBytes(2).stop("AB", 1, {100}).stop("CD", 2, {200}).bytes();
     EXPECT_FALSE(fare_file::readCount(whole.left(1)).has_value());
-    EXPECT_EQ(fare_file::readRecords(whole.left(2), 2).truncatedAt, 1);
-    EXPECT_EQ(fare_file::readRecords(whole.left(3), 2).truncatedAt, 1);             // half a name length
-    EXPECT_EQ(fare_file::readRecords(whole.left(2 + 306 + 5), 2).truncatedAt, 2);   // inside the second name
-    EXPECT_EQ(fare_file::readRecords(whole.chopped(1), 2).truncatedAt, 2);          // last fare cut
-    EXPECT_EQ(fare_file::readRecords(whole, 2).truncatedAt, 0);
-    EXPECT_EQ(fare_file::readRecords(whole, 3).truncatedAt, 3);                     // more announced than held
-}
-
-TEST(FareFile, ANameLengthPastTheEndIsAShortFileNotANegativeLength) {
-    // 0xFFFF as a name length must not be read as -1.
-    const QByteArray file = FareFileBytes(1).raw(QByteArray("\xFF\xFF", 2)).raw(QByteArray(400, '\0')).bytes();
-    const fare_file::Records records = fare_file::readRecords(file, 1);
-    EXPECT_EQ(records.truncatedAt, 1);
-    EXPECT_TRUE(records.stops.empty());
+    // Bytes kept, records announced, the record the file ends in (0: none).
+    for (const auto& [size, count, at] : {std::tuple{2, 2, 1}, {3, 2, 1}, {2 + 306 + 3, 2, 2}, {int(whole.size()) - 1, 2, 2},
+                                          {int(whole.size()), 2, 0}, {int(whole.size()), 3, 3}})
+        EXPECT_EQ(fare_file::readRecords(whole.left(size), count).truncatedAt, at) << size << " bytes, " << count;
+    // 0xFFFF as a name length is past the end, not -1.
+    EXPECT_EQ(fare_file::readRecords(FareFileBytes(1).raw("\xFF\xFF").raw(QByteArray(400, '\0')).bytes(), 1).truncatedAt, 1);
 }
 
 TEST(RouteFiles, FilesAreNamedByTheRouteNumberInPlainDecimal) {
-    EXPECT_EQ(route_files::number("00012"), "12");
-    EXPECT_EQ(route_files::number("12"), "12");
-    EXPECT_EQ(route_files::number(""), "0");
-    EXPECT_EQ(route_files::number("000"), "0");
-    EXPECT_EQ(route_files::number("abc"), "0");
-    EXPECT_EQ(route_files::number("7a9"), "7");
-    EXPECT_EQ(route_files::number(" 305"), "305");
-    EXPECT_EQ(route_files::number("99999"), "99999");
+    for (const auto& [text, number] : {std::pair{"00012", "12"}, {"12", "12"}, {"", "0"}, {"000", "0"}, {"abc", "0"},
+                                       {"7a9", "7"}, {" 305", "305"}, {"99999", "99999"}})
+        EXPECT_EQ(route_files::number(QString::fromLatin1(text)), QString::fromLatin1(number)) << text;
 }
 
 }  // namespace

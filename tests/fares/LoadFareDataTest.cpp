@@ -4,182 +4,83 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "FareFileBytes.h"
-#include "LoadFareData.h"
-#include "RecordingReporter.h"
-#include "RuntimeError.h"
+#include "tests/fares/FareFileBytes.h"
+#include "fares/LoadFareData.h"
+#include "tests/support/RecordingReporter.h"
+#include "formats/RuntimeError.h"
 
 namespace {
 
-const QString kNoData = QStringLiteral("指定した系統のデータがありません...");
-const QString kNoRecords = QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります...");
-const QString kSection = QStringLiteral("指定した区間はデータの数よりも多いです...\n  解決法：正しい区間を入力して下さい.");
+// Stop i of every test route: named Si, ticket number i, Fare(k) = 100 * i + k.
+StopRecord stopOf(int i) {
+    StopRecord stop{QStringLiteral("S%1").arg(i), qint16(i), {}};
+    for (int k = 1; k <= StopRecord::kFareCount; ++k) stop.fares[size_t(k - 1)] = qint16(100 * i + k);
+    return stop;
+}
 
-// n stops named S1..Sn with ticket number i and Fare(k) = 100 * i + k.
 QByteArray routeOf(int n) {
     FareFileBytes file(n);
-    for (int i = 1; i <= n; ++i) {
-        std::vector<int> fares;
-        for (int k = 1; k <= 150; ++k) fares.push_back(100 * i + k);
-        file.stop("S" + QByteArray::number(i), i, fares);
-    }
+    for (int i = 1; i <= n; ++i) file.stop("S" + QByteArray::number(i), i, {stopOf(i).fares.begin(), stopOf(i).fares.end()});
     return file.bytes();
 }
 
-class LoadFareDataTest : public ::testing::Test {
-protected:
-    void write(const QString& name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    bool load(const QString& route, int section, const QString& folder = QString()) {
-        messages.messages.clear();
-        return LoadFareData(folder.isNull() ? dir.path() : folder, route, section, state, table, messages);
-    }
-    QString onlyMessage() const {
-        return messages.messages.size() == 1 ? messages.messages.front().text : QStringLiteral("<%1 messages>").arg(messages.messages.size());
-    }
-    // A previous route the failures must leave alone.
-    void loadPreviousRoute() {
-        write("77.hy3", routeOf(10));
-        ASSERT_TRUE(load("77", 3));
-        previous = table;
-    }
-    void expectPreviousRouteKept() {
-        EXPECT_EQ(state.CurIndex, 2);
-        for (int stop = 1; stop <= StopTable::kStopCount; ++stop) ASSERT_EQ(table[stop], previous[stop]) << stop;
-    }
-
+TEST(LoadFareData, LoadsWholeRoutesAndRefusalsSayWhyAndKeepThePreviousRoute) {
     QTemporaryDir dir;
+    const QByteArray four = routeOf(4);
+    // "13.HY3" as files copied from Windows often come.
+    for (const auto& [name, bytes] : {std::pair{"301.hy3", routeOf(301)}, {"12.hy3", routeOf(5)}, {"13.HY3", four},
+                                      {"0.hy3", routeOf(3)}, {"1.hy3", routeOf(1)}, {"9.hy3", FareFileBytes(-3).bytes()},
+                                      {"2.hy3", FareFileBytes(0).bytes()}, {"302.hy3", routeOf(302)}, {"41.hy3", four.left(1)},
+                                      {"44.hy3", four.chopped(1)}}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    QDir(dir.path()).mkdir("8.hy3");
     RouteState state;
     StopTable table;
-    StopTable previous;
     RecordingReporter messages;
-};
-
-TEST_F(LoadFareDataTest, LoadsTheRouteAndStartsAtTheSection) {
-    write("12.hy3", routeOf(5));
-    for (const char* route : {"00012", "12"}) {
-        ASSERT_TRUE(load(route, 2)) << route << onlyMessage().toStdString();
-        EXPECT_TRUE(messages.messages.empty());
-        EXPECT_EQ(state.StopCount, 5);
-        EXPECT_EQ(state.CurIndex, 1);
-        EXPECT_EQ(table[1].Chimei, "S1");
-        EXPECT_EQ(table[5].SeiriNum, 5);
-        EXPECT_EQ(table[5].Fare(150), 650);
-        EXPECT_EQ(table[6], StopRecord{});
-    }
-}
-
-TEST_F(LoadFareDataTest, FolderWithOrWithoutTrailingSeparatorAndEmptyRoute) {
-    write("12.hy3", routeOf(3));
-    write("0.hy3", routeOf(4));
-    EXPECT_TRUE(load("12", 1, dir.path()));
-    EXPECT_TRUE(load("12", 1, dir.path() + "/"));
-    EXPECT_TRUE(load("", 1));
-    EXPECT_EQ(state.StopCount, 4);
-}
-
-TEST_F(LoadFareDataTest, FindsTheFileWhateverTheCaseOfItsName) {
-    // As files copied from Windows often come; a folder written there ends in '\'.
-    write("13.HY3", routeOf(4));
-    EXPECT_TRUE(load("013", 1)) << onlyMessage().toStdString();
-    EXPECT_EQ(state.StopCount, 4);
-    EXPECT_TRUE(load("13", 1, dir.path() + "\\")) << onlyMessage().toStdString();
-}
-
-TEST_F(LoadFareDataTest, EmptyFolderTextIsRelativeToTheCurrentDirectory) {
-    write("31.hy3", routeOf(3));
+    using namespace runtime_error;
+    const QString kSection = u"指定した区間はデータの数よりも多いです...\n  解決法：正しい区間を入力して下さい."_qs;
+    const auto in = [&dir](const char* name) { return dir.filePath(name); };
+    // Folder (%1: the test folder; empty: the current one), route, start section;
+    // for a refusal the message's start and a file it names; the stop count after.
+    const struct { QString folder, route; int section; QString message, names; int count; } loads[] = {
+        {"%1", "301", 300, {}, {}, 301},
+        {"%1/", "00012", 2, {}, {}, 5},
+        {"%1\\", "013", 3, {}, {}, 4},
+        {"%1", "", 1, {}, {}, 3},
+        {"", "12", 4, {}, {}, 5},
+        {"%1", "404", 1, u"指定した系統のデータがありません..."_qs, {}, 5},
+        {"%1/none", "404", 1, description(PathNotFound) + "\n" + in("none/404.hy3"), {}, 5},
+        {"%1", "8", 1, description(PathFileAccessError), in("8.hy3"), 5},
+        {"%1", "12", 5, kSection, {}, 5},
+        {"%1", "1", 1, kSection, {}, 1},
+        {"%1", "9", 1, kSection, {}, -3},
+        {"%1", "2", 1, u"指定した系統はデータの数が0(未登録)の可能性があります..."_qs, {}, 0},
+        {"%1", "302", 1, description(SubscriptOutOfRange), in("302.hy3"), 302},
+        {"%1", "41", 1, description(InputPastEndOfFile), in("41.hy3"), 302},
+        {"%1", "44", 1, description(InputPastEndOfFile), in("44.hy3"), 4},
+    };
     const QString before = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    const bool loaded = load("31", 1, QString(""));
-    QDir::setCurrent(before);
-    EXPECT_TRUE(loaded) << onlyMessage().toStdString();
-}
-
-TEST_F(LoadFareDataTest, StartSectionMustLeaveAStopAfterIt) {
-    write("5.hy3", routeOf(5));
-    for (int section = 1; section <= 4; ++section) EXPECT_TRUE(load("5", section)) << section;
-    EXPECT_FALSE(load("5", 5));
-    EXPECT_EQ(onlyMessage(), kSection);
-    write("1.hy3", routeOf(1));
-    EXPECT_FALSE(load("1", 1));
-    EXPECT_EQ(onlyMessage(), kSection);
-}
-
-TEST_F(LoadFareDataTest, RefusalsKeepThePreviousRouteButTakeTheNewCount) {
-    loadPreviousRoute();
-    write("5.hy3", routeOf(5));
-    EXPECT_FALSE(load("5", 5));
-    EXPECT_EQ(state.StopCount, 5);
-    expectPreviousRouteKept();
-
-    write("0.hy3", FareFileBytes(0).bytes());
-    EXPECT_FALSE(load("0", 1));
-    EXPECT_EQ(onlyMessage(), kNoRecords);
-    EXPECT_EQ(state.StopCount, 0);
-    expectPreviousRouteKept();
-
-    write("9.hy3", FareFileBytes(-3).bytes());
-    EXPECT_FALSE(load("9", 1));
-    EXPECT_EQ(onlyMessage(), kSection);
-    EXPECT_EQ(state.StopCount, -3);
-    expectPreviousRouteKept();
-}
-
-TEST_F(LoadFareDataTest, MissingFileAndMissingFolder) {
-    loadPreviousRoute();
-    EXPECT_FALSE(load("404", 1));
-    EXPECT_EQ(onlyMessage(), kNoData);
-    EXPECT_FALSE(load("404", 1, dir.filePath("no-such-folder")));
-    EXPECT_EQ(onlyMessage(), runtime_error::description(runtime_error::PathNotFound) + "\n" +
-                                 dir.filePath("no-such-folder") + "/404.hy3");
-    QDir(dir.path()).mkdir("8.hy3");
-    EXPECT_FALSE(load("8", 1));
-    EXPECT_TRUE(onlyMessage().startsWith(runtime_error::description(runtime_error::PathFileAccessError)));
-    expectPreviousRouteKept();
-}
-
-TEST_F(LoadFareDataTest, MoreThan301RecordsIsRefusedWithoutTouchingTheTable) {
-    loadPreviousRoute();
-    write("302.hy3", routeOf(302));
-    EXPECT_FALSE(load("302", 1));
-    const QString text = onlyMessage();
-    EXPECT_TRUE(text.startsWith(runtime_error::description(runtime_error::SubscriptOutOfRange))) << text.toStdString();
-    EXPECT_TRUE(text.contains(dir.filePath("302.hy3"))) << text.toStdString();
-    EXPECT_EQ(state.StopCount, 302);
-    expectPreviousRouteKept();
-
-    write("301.hy3", routeOf(301));
-    EXPECT_TRUE(load("301", 300));
-    EXPECT_EQ(table[301].Chimei, "S301");
-    EXPECT_EQ(state.CurIndex, 299);
-}
-
-TEST_F(LoadFareDataTest, ShortFilesAreRefusedNamingTheFile) {
-    loadPreviousRoute();
-    const QByteArray whole = routeOf(4);
-    for (qsizetype size : {qsizetype(1), qsizetype(2), qsizetype(200), whole.size() - 1}) {
-        write("4.hy3", whole.left(size));
-        EXPECT_FALSE(load("4", 1)) << size;
-        const QString text = onlyMessage();
-        EXPECT_TRUE(text.startsWith(runtime_error::description(runtime_error::InputPastEndOfFile))) << text.toStdString();
-        EXPECT_TRUE(text.contains(dir.filePath("4.hy3"))) << text.toStdString();
-        expectPreviousRouteKept();
+    for (const auto& [folder, route, section, message, names, count] : loads) {
+        SCOPED_TRACE(folder.toStdString() + " " + route.toStdString() + " " + std::to_string(section));
+        const StopTable previous = table;
+        const int previousIndex = state.CurIndex;
+        messages.messages.clear();
+        const bool loaded = LoadFareData(QString(folder).replace("%1", dir.path()), route, section, state, table, messages);
+        const QString said = messages.messages.empty() ? QString() : messages.messages.front().text;
+        EXPECT_EQ(loaded, message.isEmpty()) << said.toStdString();
+        EXPECT_EQ(messages.messages.size(), loaded ? 0u : 1u);
+        EXPECT_TRUE(said.startsWith(message) && said.contains(names)) << said.toStdString();
+        EXPECT_EQ(state.StopCount, count);
+        // A route loads whole, leaving nothing of a longer one behind; a refused
+        // one leaves the previous route as it was.
+        EXPECT_EQ(state.CurIndex, loaded ? section - 1 : previousIndex);
+        for (int stop = 1; stop <= StopTable::kStopCount; ++stop)
+            ASSERT_EQ(table[stop], !loaded ? previous[stop] : stop <= count ? stopOf(stop) : StopRecord{}) << stop;
     }
-}
-
-TEST_F(LoadFareDataTest, ALoadReplacesTheWholeTable) {
-    write("20.hy3", routeOf(20));
-    ASSERT_TRUE(load("20", 1));
-    write("3.hy3", FareFileBytes(3).stop("", 1, {-1, 0, 170}).stop("\x83\x41", 2).stop("B", 3).bytes());
-    ASSERT_TRUE(load("3", 2));
-    EXPECT_TRUE(table[1].Chimei.isEmpty());
-    EXPECT_EQ(table[1].Fare(1), -1);
-    EXPECT_EQ(table[1].Fare(3), 170);
-    EXPECT_EQ(table[2].Chimei, QStringLiteral("ア"));
-    for (int stop = 4; stop <= StopTable::kStopCount; ++stop) ASSERT_EQ(table[stop], StopRecord{}) << stop;
+    QDir::setCurrent(before);
 }
 
 }  // namespace

@@ -1,76 +1,55 @@
 #include <gtest/gtest.h>
 
-#include "CtrlDataInfo.h"
-#include "Options.h"
-#include "PanelRules.h"
-#include "RecordCodec.h"
-#include "RuntimeError.h"
+#include "formats/Options.h"
+#include "panel/PanelRules.h"
+#include "formats/StopTable.h"
 
 namespace {
 
-TEST(RouteEntry, ValuesComeFromTheLeadingDigitsAndSectionsAreClamped) {
-    EXPECT_EQ(route_entry::leadingValue(QStringLiteral("00012")), 12);
-    EXPECT_EQ(route_entry::leadingValue(QStringLiteral("12a3")), 12);
-    EXPECT_EQ(route_entry::leadingValue(QString()), 0);
-    EXPECT_EQ(route_entry::leadingValue(QStringLiteral("99999999999999")), 2147483647);
-    EXPECT_EQ(route_entry::clampSection(0), 1);
-    EXPECT_EQ(route_entry::clampSection(300), 300);
-    EXPECT_EQ(route_entry::clampSection(999), 300);
-    EXPECT_EQ(route_entry::folderWithSeparator(QStringLiteral("/data")), QStringLiteral("/data/"));
-    EXPECT_EQ(route_entry::folderWithSeparator(QString()), QString());
-    EXPECT_EQ(route_entry::ticketDate(QDate(2026, 3, 7)), QStringLiteral("03-07-2026"));
-}
+using namespace Qt::StringLiterals;
+using namespace route_entry;
 
-TEST(RouteEntry, TheTicketDateFollowsItsOption) {
+TEST(RouteEntry, ValuesComeFromTheLeadingDigitsSectionsAreClampedAndTheTicketDateFollowsItsOption) {
+    EXPECT_EQ((std::array{leadingValue(u"00012"_s), leadingValue(u"12a3"_s), leadingValue({}), leadingValue(u"99999999999999"_s)}),
+              (std::array{12, 12, 0, 2147483647}));
+    EXPECT_EQ((std::array{clampSection(0), clampSection(1), clampSection(300), clampSection(301)}),
+              (std::array<qint16, 4>{1, 1, 300, 300}));
+    EXPECT_EQ(folderWithSeparator(u"/data"_s) + folderWithSeparator(u"C:\\data\\"_s) + folderWithSeparator({}), u"/data/C:\\data\\"_s);
+    EXPECT_EQ(ticketDate(QDate(2026, 3, 7)) + u' ' + ticketTime(QTime(9, 5, 7)), u"03-07-2026 09:05:07"_s);
+    // The ticket date: today, the route setting's day or the fixed date.
     Options options;
-    options.seiriken.FixedDate = QStringLiteral("2020/01/02");
     const QDate today(2026, 3, 7);
-    EXPECT_EQ(route_entry::routeSetDate(options, today), QStringLiteral("03-07-2026"));
-    EXPECT_EQ(route_entry::refreshTicketDate(options, QStringLiteral("kept"), today), QStringLiteral("03-07-2026"));
-    options.seiriken.DateAtPrint = 0;
-    options.seiriken.DateAtRouteSet = -1;
-    EXPECT_EQ(route_entry::routeSetDate(options, today), QStringLiteral("03-07-2026"));
-    EXPECT_EQ(route_entry::refreshTicketDate(options, QStringLiteral("kept"), today), QStringLiteral("kept"));
-    options.seiriken.DateAtRouteSet = 0;
-    options.seiriken.DateFixed = -1;
-    EXPECT_EQ(route_entry::routeSetDate(options, today), QStringLiteral("2020/01/02"));
-    EXPECT_EQ(route_entry::refreshTicketDate(options, QStringLiteral("kept"), today), QStringLiteral("2020/01/02"));
+    const auto dates = [&](qint16 atPrint, qint16 atRouteSet, qint16 fixed) {
+        options.seiriken = {0, {}, atPrint, atRouteSet, fixed, u"2020/01/02"_s};
+        return routeSetDate(options, today) + u' ' + refreshTicketDate(options, u"kept"_s, today);
+    };
+    EXPECT_EQ(dates(-1, 0, 0), u"03-07-2026 03-07-2026"_s);
+    EXPECT_EQ(dates(0, -1, 0), u"03-07-2026 kept"_s);
+    EXPECT_EQ(dates(0, 0, -1), u"2020/01/02 2020/01/02"_s);
 }
 
-TEST(Backlight, ErrorTextsCarryTheNumberAndItsDetail) {
-    EXPECT_EQ(backlight::errorText(481),
-              QStringLiteral("エラーです。\r\n\r\nエラーコード：481　指定した画像の内容が不正です。この部分では扱えません。"));
-    EXPECT_TRUE(backlight::errorText(76).endsWith(QStringLiteral("：76　画像ファイルが見つからないか、指定している場所が不正です。")));
-    EXPECT_TRUE(backlight::errorText(68).endsWith(QStringLiteral("：68　デバイスエラーもしくは準備が出来ていません。")));
-    const QString internal = backlight::errorText(28);
-    EXPECT_TRUE(internal.contains(QStringLiteral("：28　内部的なエラーです。")));
-    EXPECT_TRUE(internal.endsWith(QStringLiteral("エラー場所：frmCtl.Option4_Click()")));
-    EXPECT_TRUE(backlight::errorText(13).endsWith(QStringLiteral("エラーコード：13")));
-}
-
-TEST(CtrlDataInfo, IsStoredAs22LittleEndianBytesInFieldOrder) {
-    const CtrlDataInfo info{.HiddenMode = 1,
-                            .ScrollSpeed = 0x01020304,
-                            .ScrollWait = 3000,
-                            .LateNight = 1,
-                            .PreviewOpen = -2,
-                            .CtrlLeft = -15,
-                            .CtrlTop = 0x7FFFFFFF};
-    QByteArray bytes;
-    record_codec::writeRecord(bytes, info);
-    EXPECT_EQ(bytes, QByteArray::fromHex("0100"
-                                         "04030201"
-                                         "b80b0000"
-                                         "0100"
-                                         "feff"
-                                         "f1ffffff"
-                                         "ffffff7f"));
-    CtrlDataInfo read;
-    qsizetype at = 0;
-    EXPECT_EQ(record_codec::readRecord(bytes, at, read), 0);
-    EXPECT_EQ(read, info);
-    at = 0;
-    EXPECT_EQ(record_codec::readRecord(bytes.left(21), at, read), runtime_error::InputPastEndOfFile);
+TEST(Stepping, StepsStayWithinTheHeldStopsNightDoublesAllButMissingFaresAndTheFlagColumnChoosesTheSound) {
+    using namespace stepping;
+    EXPECT_EQ((std::array{steppedIndex(0, -1, 3), steppedIndex(0, 1, 3), steppedIndex(2, 1, 3), steppedIndex(2, -1, 3)}),
+              (std::array<std::optional<qint16>, 4>{std::nullopt, 1, std::nullopt, 1}));
+    // Doubled in 32 bits: beyond 16 bits rather than overflowing.
+    const std::array<std::array<qint32, 3>, 6> fares = {
+        {{210, 1, 420}, {210, 0, 210}, {-1, 1, -1}, {-2, 1, -4}, {20000, 1, 40000}, {-20000, 1, -40000}}};
+    for (const auto& [fare, night, shown] : fares)
+        EXPECT_EQ(stepping::shownFare(qint16(fare), night != 0), shown) << fare << (night ? " at night" : "");
+    // The step sound: the fixed one, or chosen by the flag column.
+    Options options;
+    StopRecord stop;
+    const auto soundFor = [&](qint16 always, int column, qint16 flag) {
+        options.sound = {.StepSoundAlways = always, .StepSound = u"fixed"_s, .StepSoundColumn = qint16(column),
+                         .StepSound1 = u"1"_s, .StepSound2 = u"2"_s, .StepSound3 = u"3"_s};
+        stop.fares[size_t(qMax(column, 0))] = flag;
+        return stepping::stepSound(options, stop);
+    };
+    const std::vector<std::tuple<qint16, int, qint16, QString>> rows = {
+        {-1, 9, 2, u"fixed"_s}, {0, 9, 1, u"1"_s}, {0, 9, 2, u"2"_s}, {0, 9, 3, u"3"_s}, {0, 9, 0, {}}, {0, 9, 4, {}},
+        {0, 9, -1, {}},         {0, 149, 3, u"3"_s}, {0, -1, 1, {}}};
+    for (const auto& [always, column, flag, sound] : rows) EXPECT_EQ(soundFor(always, column, flag), sound) << column << ": " << flag;
 }
 
 }  // namespace

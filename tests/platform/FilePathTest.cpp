@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "FilePath.h"
-#include "Twips.h"
+#include "platform/FilePath.h"
+#include "platform/Twips.h"
 
 TEST(FilePath, AddsOneSeparatorOnlyWhereNeeded) {
     EXPECT_EQ(file_path::join("/data", "12.hy3"), "/data/12.hy3");

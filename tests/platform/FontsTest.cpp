@@ -5,7 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 TEST(Fonts, DigitFacesAreRegisteredWithEqualAdvances) {
     const QStringList families = QFontDatabase::families();

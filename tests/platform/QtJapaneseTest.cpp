@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "MessageBoxReporter.h"
-#include "ModalDriver.h"
-#include "QtJapanese.h"
+#include "app/MessageBoxReporter.h"
+#include "tests/support/ModalDriver.h"
+#include "platform/QtJapanese.h"
 
 namespace {
 

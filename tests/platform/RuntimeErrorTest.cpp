@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "RuntimeError.h"
+#include "formats/RuntimeError.h"
 
 TEST(RuntimeError, DescribesTheNumbersTheProgramReports) {
     EXPECT_EQ(runtime_error::description(53), QStringLiteral("ファイルが見つかりません。"));

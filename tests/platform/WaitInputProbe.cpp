@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "Wait.h"
+#include "platform/Wait.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "Wait.h"
+#include "platform/Wait.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
-#include "ModalDriver.h"
-#include "Sibling.h"
+#include "tests/support/ModalDriver.h"
+#include "sibling/Sibling.h"
 
 namespace {
 

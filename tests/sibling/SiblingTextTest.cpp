@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Sibling.h"
+#include "sibling/Sibling.h"
 
 namespace {
 

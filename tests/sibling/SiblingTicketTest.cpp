@@ -10,8 +10,8 @@
 
 #include <cstring>
 
-#include "Cp932.h"
-#include "Sibling.h"
+#include "formats/Cp932.h"
+#include "sibling/Sibling.h"
 
 namespace {
 

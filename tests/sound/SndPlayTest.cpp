@@ -2,175 +2,78 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <random>
 
-#include "mdlSndAPI.h"
-#include "TestSounds.h"
-#include "Wait.h"
+#include "sound/MidiCache.h"
+#include "tests/sound/OnDisk.h"
+#include "platform/Wait.h"
+#include "sound/mdlSndAPI.h"
 
 using namespace test_sounds;
 
 namespace {
 
-// Plays through SDL's disk driver, which writes what the device gets in real
-// time, and reads that back.
-class SndPlayOnDisk : public ::testing::Test {
-protected:
-    SndPlayOnDisk() {
-        qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(dir.filePath("device.raw")));
-    }
+using SndPlayOnDisk = OnDisk;
 
-    QString tone(const QString& name, double hz, int ms) {
-        writeFile(dir.filePath(name), toneWav(hz, ms));
-        return dir.filePath(name);
-    }
-
-    // Closes the device, so that every sample is on disk; the left channel.
-    std::vector<std::int16_t> output() {
-        snd.reset();
-        device.reset();
-        return test_sounds::leftChannelOf(dir.filePath("device.raw"));
-    }
-
-    QTemporaryDir dir;
-    std::unique_ptr<AudioDevice> device = std::make_unique<AudioDevice>();
-    std::unique_ptr<mdlSndAPI> snd = std::make_unique<mdlSndAPI>(*device);
-};
-
-size_t firstSound(const std::vector<std::int16_t>& pcm, size_t from = 0) {
-    while (from < pcm.size() && pcm[from] == 0) ++from;
-    return from;
+// C6 (1046.5 Hz) on the flute for half a second, then `rest` ticks (960 a second) of rest.
+QByteArray flute(int rest = 0) {
+    return MidiTrack().event(0, {0xC0, 73}).event(0, {0x90, 84, 100}).event(480, {0x80, 84, 0}).file(rest);
 }
 
-TEST_F(SndPlayOnDisk, EachChannelReplacesOnlyItsOwnSound) {
-    snd->SndPlay(tone("other.wav", 440, 1500), "S2", 0, 0);
-    waiting::blockFor(200);
-    snd->SndPlay(tone("first.wav", 1000, 1000), "S1", 0, 0);
-    waiting::blockFor(400);
-    snd->SndPlay(tone("second.wav", 1400, 400), "S1", -1, 0);
-    waiting::blockWhile([&] { return device->isPlaying(1); }, 10);
-    const auto pcm = output();
-
-    const Span other = spanOf(sounding(pcm, 440)), first = spanOf(sounding(pcm, 1000)),
-               second = spanOf(sounding(pcm, 1400));
-    ASSERT_GE(second.count, 15);
-    // S2 sounds through both sounds of S1, all of its 75 windows unbroken ...
-    EXPECT_LT(other.first, first.first);
-    EXPECT_GT(other.last, second.last);
-    EXPECT_EQ(other.count, other.last - other.first + 1);
-    EXPECT_GE(other.count, 70);
-    // ... while the second sound on S1 cut the first off.
-    EXPECT_GE(first.count, 8);
-    EXPECT_LE(first.last, second.first);
-}
-
-TEST_F(SndPlayOnDisk, MissingFileLeavesTheChannelAloneUnknownExtensionClosesIt) {
-    snd->SndPlay(tone("long.wav", 440, 2000), "S1", 0, 0);
-    waiting::blockFor(300);
-    snd->SndPlay(dir.filePath("missing.wav"), "S1", 0, 0);
-    snd->SndPlay(dir.path(), "S1", 0, 0);  // a folder is no file either
-    waiting::blockFor(400);
-    snd->SndPlay(tone("wave.mp4", 1000, 300), "S1", 0, 0);
-    waiting::blockWhile([&] { return device->isPlaying(0); }, 10);
-    waiting::blockFor(100);
-
-    // It played on past the missing file (~300 ms) and stopped at the .mp4 (~700 ms).
-    const Span played = spanOf(sounding(output(), 440));
-    EXPECT_EQ(played.count, played.last - played.first + 1);
-    EXPECT_GE(played.count * WindowMs, 500);
-    EXPECT_LE(played.count * WindowMs, 1300);
-}
-
-TEST_F(SndPlayOnDisk, SynchronousPlayReturnsWhenTheSoundHasEnded) {
-    const QString half = tone("half.wav", 440, 500), other = tone("other.wav", 1000, 400);
-    QElapsedTimer clock;
-    clock.start();
-    snd->SndPlay(half, "S1", -1, 0);
-    const qint64 syncMs = clock.restart();
-    snd->SndPlay(other, "S2", 0, 0);
-    const qint64 asyncMs = clock.elapsed();
-    waiting::blockFor(500);
-    clock.restart();
-    snd->SndPlay(half, "S1", -1, 300);
-    const qint64 pausedMs = clock.elapsed();
-
-    // The disk driver runs a few percent fast and a loaded machine runs late.
-    EXPECT_GE(syncMs, 440);
-    EXPECT_LE(syncMs, 800);
-    EXPECT_LT(asyncMs, 150);
-    EXPECT_GE(pausedMs, 740);
-    EXPECT_LE(pausedMs, 1100);
-
-    // On the device the second sound follows the first's last sample within a
-    // buffer or two, and not a sample of it sounds earlier.
-    const auto pcm = output();
-    const size_t halfStart = firstSound(pcm), halfEnd = halfStart + Rate / 2;
-    ASSERT_LT(halfEnd, pcm.size());
-    EXPECT_LT(level(pcm, 1000, halfStart, Rate / 2), 200);
-    EXPECT_LE(firstSound(pcm, halfEnd) - halfEnd, size_t(Rate * 80 / 1000));
-}
-
-TEST_F(SndPlayOnDisk, WavMp3AndMidiEachSound) {
-    writeFile(dir.filePath("tone.wav"), toneWav(440, 300, 22050));
-    writeFile(dir.filePath("tone.mp3"), mp3Tone(20));
-    writeFile(dir.filePath("tune.mid"),
-              MidiTrack().event(0, {0xC0, 73}).event(0, {0x90, 84, 100}).event(480, {0x80, 84, 0}).file());
-    snd->SndPlay(dir.filePath("tone.wav"), "S1", -1, 0);
-    snd->SndPlay(dir.filePath("tone.mp3"), "S2", -1, 0);
-    snd->SndPlay(dir.filePath("tune.mid"), "S3", -1, 0);
-    const auto pcm = output();
-
-    EXPECT_GE(spanOf(sounding(pcm, 440)).count, 12);   // 300 ms, resampled from 22.05 kHz
-    EXPECT_GE(spanOf(sounding(pcm, 766)).count, 20);   // 20 frames: 522 ms
-    EXPECT_GE(spanOf(sounding(pcm, 1046.5, 1000)).count, 10);  // the half-second flute note
-}
-
-TEST_F(SndPlayOnDisk, ExtensionsCountInAnyCaseAndNamesMayHoldBlanks) {
+// Each row is played in turn, waiting for its end with a pause of 200 ms; `ms`
+// is how long that takes (0: it returns at once). Meanwhile S2 plays a long
+// tone, which files for other channels leave alone and so do a missing file
+// and a folder on S2, but a file of an unknown kind on S2 ends it.
+TEST_F(SndPlayOnDisk, PlaysWavMp3AndMidiEachOnItsOwnChannel) {
+    auto snd = std::make_unique<mdlSndAPI>(*device);
     QDir(dir.path()).mkdir("folder with blanks");
-    const struct {
-        const char* name;
-        double hz;
-        bool plays;
-    } files[] = {{"a.wav", 400, true},  {"b.WAV", 600, true},   {"c.Wav", 800, true},
-                 {"folder with blanks/d e.wav", 1400, true}, {"f.wave", 1000, false}, {"g.mp4", 1200, false}};
-    for (const auto& file : files) snd->SndPlay(tone(file.name, file.hz, 200), "S4", -1, 0);
-    const auto pcm = output();
-
-    for (const auto& file : files) {
-        const int windows = spanOf(sounding(pcm, file.hz)).count;
-        if (file.plays)
-            EXPECT_GE(windows, 7) << file.name;
-        else
-            EXPECT_EQ(windows, 0) << file.name;
-    }
-}
-
-TEST_F(SndPlayOnDisk, NothingPlayableIsSilentAndReturnsAtOnce) {
-    snd->SndPlay(tone("opening.wav", 440, 100), "S1", -1, 0);  // the device is open from here
     std::mt19937 random(5);
     QByteArray noise(20000, '\0');
     for (char& byte : noise) byte = char(random());
-    QStringList names{QString(), dir.filePath("missing.wav"), dir.filePath("empty.wav")};
-    writeFile(names.last(), {});
-    for (const char* name : {"noise.wav", "noise.mp3", "noise.mid"}) {
-        names << dir.filePath(name);
-        writeFile(names.last(), noise);
-    }
-
+    const QByteArray high = toneWav(1800, 200);
+    const QByteArray muted =
+        MidiTrack().event(0, {0xB0, 7, 0}).event(0, {0x90, 84, 100}).event(480, {0x80, 84, 0}).file();
+    const struct { const char* name; QByteArray bytes; const char* alias; int ms = 0; double hz = 0; int windows = 0; }
+        files[] = {
+        {"a.wav", toneWav(300, 300, 22050), "S4", 500, 300, 13},  // resampled from 22.05 kHz
+        {"b.MP3", mp3Tone(20), "S4", 722, 766, 24},               // 20 frames: 522 ms
+        // Channel volume 0 mutes its own file only: each starts from a fresh synthesiser.
+        {"muted.mid", muted, "S4"},
+        {"c.Mid", flute(1920), "S4", 1140, 1046.5, 22},  // the note and its release, not the rest after it
+        {"missing.wav", QByteArray(), "S2"}, {"folder with blanks", QByteArray(), "S2"},
+        {"folder with blanks/d e.WAV", toneWav(1500, 200), "S4", 400, 1500, 9},
+        {"g.mp4", high, "S2"}, {"f.wave", high, "S4"}, {"wave.mid", high, "S4"}, {"h.wav", high, "S5"},
+        {"broken.mid", QByteArray("MThd\0\0\0\6garbage garbage", 23), "S4"}, {"empty.wav", "", "S4"},
+        {"noise.wav", noise, "S4"}, {"noise.mp3", noise, "S4"}, {"noise.mid", noise, "S4"},
+    };
+    writeFile(dir.filePath("long.wav"), toneWav(200, 4000));
     QElapsedTimer clock;
     clock.start();
-    for (const QString& name : names) snd->SndPlay(name, "S2", -1, 0);
-    EXPECT_LT(clock.elapsed(), 300);
+    snd->SndPlay(dir.filePath("long.wav"), "s2", 0, 200);
+    for (const auto& file : files) {
+        if (!file.bytes.isNull()) writeFile(dir.filePath(file.name), file.bytes);
+        clock.restart();
+        snd->SndPlay(dir.filePath(file.name), file.alias, -1, 200);
+        // The disk driver runs a few percent fast and a loaded machine runs late.
+        EXPECT_GE(clock.elapsed(), file.ms * 0.9) << file.name;
+        EXPECT_LE(clock.elapsed(), file.ms ? file.ms + 250 : 150) << file.name;
+    }
     waiting::blockFor(200);
+    const auto pcm = output(snd);
 
-    const auto pcm = output();
-    const size_t openingEnd = firstSound(pcm) + Rate / 10;
-    ASSERT_LT(openingEnd, pcm.size());
-    EXPECT_EQ(firstSound(pcm, openingEnd), pcm.size());
+    for (const auto& file : files)
+        EXPECT_GE(file.hz ? spanOf(sounding(pcm, file.hz, 1000)).count : 0, file.windows) << file.name;
+    // S2's tone sounded unbroken from the start to the .mp4 after S4's last
+    // sound, and not a sample after that.
+    const Span s2 = spanOf(sounding(pcm, 200)), last = spanOf(sounding(pcm, 1500));
+    EXPECT_EQ(std::pair(s2.first, s2.count), std::pair(0, s2.last + 1));
+    EXPECT_GE(s2.last, last.last);
+    EXPECT_LE(s2.last, last.last + 20);
+    size_t end = size_t(s2.last + 2) * Rate * WindowMs / 1000;
+    ASSERT_LT(end, pcm.size());
+    while (end < pcm.size() && pcm[end] == 0) ++end;
+    EXPECT_EQ(end, pcm.size());
 }
 
 TEST(SndPlayWithoutDevice, RunsOnTheDummyDriverWhenNoDeviceOpens) {
@@ -178,12 +81,32 @@ TEST(SndPlayWithoutDevice, RunsOnTheDummyDriverWhenNoDeviceOpens) {
     QTemporaryDir dir;
     writeFile(dir.filePath("a.wav"), toneWav(440, 400));
     AudioDevice device;
-    mdlSndAPI snd(device);
     QElapsedTimer clock;
     clock.start();
-    snd.SndPlay(dir.filePath("a.wav"), "S1", -1, 0);
+    mdlSndAPI(device).SndPlay(dir.filePath("a.wav"), "S1", -1, 0);
     // Only a running device spends the sound's length playing it.
     EXPECT_GE(clock.elapsed(), 340);
+}
+
+TEST(MidiCache, AnUnchangedFileIsRenderedOnceAChangedOneAgain) {
+    QTemporaryDir dir;
+    const QString piece = dir.filePath("piece.mid"), other = dir.filePath("other.mid");
+    writeFile(piece, flute());
+    writeFile(other, flute());
+    MidiCache cache(Rate, 64u << 20);
+    const MidiCache::Pcm first = cache.get(piece);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(cache.get(piece), first);
+    writeFile(piece, flute(960));  // another size, so another piece
+    const MidiCache::Pcm second = cache.get(piece);
+    ASSERT_TRUE(second && second != first);
+    EXPECT_FALSE(cache.get(dir.filePath("missing.mid")));
+
+    // Over its limit the cache lets the least recently played go.
+    MidiCache small(Rate, second->size() * sizeof(std::int16_t) + 1);
+    const MidiCache::Pcm kept = small.get(piece);
+    small.get(other);
+    EXPECT_NE(small.get(piece), kept);
 }
 
 }  // namespace

@@ -1,48 +1,37 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
-#include <QStringList>
 #include <QTemporaryDir>
 
-#include "Cp932.h"
-#include "Options.h"
-#include "SoundSink.h"
-#include "TapeControls.h"
-#include "mdlM_Tape.h"
+#include "formats/Cp932.h"
+#include "soundsynth/FileOutput.h"
+#include "formats/Options.h"
+#include "sound/SoundSink.h"
+#include "sound/TapeControls.h"
+#include "sound/mdlM_Tape.h"
 
 namespace {
 
-struct Chime {
-    QString file, alias;
-    qint16 wait;
-    bool operator==(const Chime&) const = default;
-};
-
-struct FakeSound : SoundSink {
-    void SndPlay(const QString& fileName, const QString& alias, qint16 waitForEnd, qint16) override {
-        played.push_back({fileName, alias, waitForEnd});
+// The panel and the sound channels in one. What they and the engine are
+// asked goes to one log, so the order shows.
+struct Panel : SoundSink, TapeControls {
+    void SndPlay(const QString& file, const QString& alias, qint16 wait, qint16) override {
+        log << u"%1 %2 %3"_qs.arg(file, alias).arg(wait);
     }
-    std::vector<Chime> played;
+    void setTapeGroupEnabled(bool enabled) override { log << u"group %1"_qs.arg(enabled); }
+    void setTapeGroupCaption(const QString& text) override { log << text; }
+    void setTapeButtonsEnabled(bool enabled) override { log << u"buttons %1"_qs.arg(enabled); }
+    QStringList log;
 };
 
-struct FakeControls : TapeControls {
-    void setTapeGroupEnabled(bool enabled) override { groupEnabled = enabled; }
-    void setTapeGroupCaption(const QString& text) override { caption = text; }
-    void setTapeButtonsEnabled(bool enabled) override { buttonsEnabled = enabled; }
-    bool groupEnabled = false, buttonsEnabled = false;
-    QString caption = u"音合使用不可"_qs;
-};
-
-// Records what the announcements ask of the engine, in order.
-struct FakeEngine : TextToSpeech {
-    explicit FakeEngine(QStringList& log) : log(log) {}
+// It fails to take the text "fail".
+struct Engine : TextToSpeech {
+    explicit Engine(QStringList& log) : log(log) {}
     void speak(const QString& text) override { log << u"speak "_qs + text; }
     void stop() override { log << u"stop"_qs; }
-    qint32 state() const override { return answer; }
+    qint32 state() const override { return log.value(log.size() - 1) == u"speak fail"_qs ? Failed : Speaking; }
     void showVoiceDialog(QWidget*, const QString& title) override { log << u"dialog "_qs + title; }
     QStringList& log;
-    qint32 answer = Speaking;
 };
 
 class Tape : public ::testing::Test {
@@ -52,199 +41,117 @@ protected:
         options.sound.TapeSound1 = u"one.wav"_qs;
         options.sound.TapeSound2 = u"two.wav"_qs;
         options.sound.TapeSound3 = u"three.wav"_qs;
-    }
-
-    void write(const QString& name, const QString& text) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(cp932::encode(text));
-    }
-    void initAndLoad(const QString& text) {
-        write(u"12tp.csv"_qs, text);
         tape.TapeInitEngine();
-        tape.TapeLoad(dir.path(), u"012"_qs);
+        panel.log.clear();
     }
-    QStringList spoken() const { return log.filter(u"speak"_qs); }
+    void load(const QString& text, const QString& file = u"12tp.csv"_qs, const QString& route = u"012"_qs) {
+        ASSERT_TRUE(sound_synth::writeFile(dir.filePath(file), cp932::encode(text)));
+        tape.TapeLoad(dir.path(), route);
+    }
+    // What was played and said since the last call.
+    std::string taken() { return std::exchange(panel.log, {}).join(u" | ").toStdString(); }
 
     QTemporaryDir dir;
     Options options;
-    FakeSound sound;
-    FakeControls controls;
-    QStringList log;
+    Panel panel;
     QString os = u"Linux"_qs;
     bool engineWorks = true;
-    mdlM_Tape tape{options, sound, controls,
-                   [this]() -> std::unique_ptr<TextToSpeech> {
-                       if (!engineWorks) return nullptr;
-                       auto engine = std::make_unique<FakeEngine>(log);
-                       engine_ = engine.get();
-                       return engine;
-                   },
+    mdlM_Tape tape{options, panel, panel,
+                   [this] { return std::unique_ptr<TextToSpeech>(engineWorks ? new Engine(panel.log) : nullptr); },
                    [this] { return os; }};
-    FakeEngine* engine_ = nullptr;
 };
 
-TEST_F(Tape, ReadsQuotedTextCountsBlankLinesAndKeepsCp932) {
-    initAndLoad(u"\"次は,市役所前です。\",1,2\r\n"
-                u"  お降りの方は お知らせください  , 0 ,3\r\n"
-                u"\r\n"
-                u"\"終点、駅前\" ignored,,-4\r\n"
-                u"   \r\n"_qs);
-    EXPECT_EQ(tape.TapeCount(), 5);
-    EXPECT_EQ(tape.TapePosition(), 0);
-    EXPECT_TRUE(controls.groupEnabled);
-    EXPECT_TRUE(controls.buttonsEnabled);
-    const qint16 steps[] = {0, 1, 0, 0, 0, 0, 0}, chimes[] = {0, 2, 3, -4, 0, 0, 0};
-    for (int position = 0; position <= 6; ++position) {
-        EXPECT_EQ(tape.TapeStepFlag(position), steps[position]) << position;
-        EXPECT_EQ(tape.TapeChimeFlag(position), chimes[position]) << position;
-    }
-    for (int i = 0; i < 5; ++i) tape.TapeNext();
-    // The blank lines became empty rows at the end.
-    EXPECT_EQ(spoken(), (QStringList{u"speak 次は,市役所前です。"_qs, u"speak お降りの方は お知らせください"_qs,
-                                     u"speak 終点、駅前"_qs, u"speak "_qs, u"speak "_qs}));
-}
-
-TEST_F(Tape, MalformedMissingOrHugeFilesFailTheLoad) {
-    const QString bad[] = {
-        u"a,1,2\r\nb,32768,0\r\n"_qs,  // does not fit 16 bits
-        u"a,1,-32769\r\n"_qs,
-        u"a,one,2\r\n"_qs,             // no number
-        u"a,1\r\n"_qs,                 // a field missing
-        u"a,1,2,3\r\n"_qs,             // one too many
-        u"\"a,1,2\r\n"_qs,             // an unclosed quotation
-        QString(u"a,1,2\n"_qs).repeated(10001),
-    };
+TEST_F(Tape, AMalformedMissingOrHugeFileLeavesNothingToPlay) {
+    // Flags beyond 16 bits or no number, a field missing or too many, an unclosed quotation, too many lines or bytes.
+    const QString bad[] = {u"a,1,2\r\nb,32768,0\r\n"_qs, u"a,1,-32769"_qs, u"a,one,2"_qs, u"a,1"_qs, u"a,1,2,3"_qs,
+                           u"\"a,1,2"_qs, u"a,1,2\n"_qs.repeated(10001), u"\"%1\",0,0"_qs.arg(QString(4 << 20, u'a')),
+                           QString()};  // no file at all
     for (const QString& text : bad) {
-        initAndLoad(u"good,0,0\r\n"_qs);
-        ASSERT_TRUE(controls.groupEnabled);
-        write(u"7tp.csv"_qs, text);
-        tape.TapeLoad(dir.path(), u"7"_qs);
-        EXPECT_FALSE(controls.groupEnabled) << text.left(20).toStdString();
+        load(u"good,0,0"_qs);
+        text.isNull() ? tape.TapeLoad(dir.path(), u"99"_qs) : load(text, u"7tp.csv"_qs, u"7"_qs);
+        EXPECT_EQ(taken(), "group 1 | buttons 1 | group 0") << text.left(20).toStdString();
         EXPECT_EQ(tape.TapeCount(), 0);
     }
-    initAndLoad(u"good,0,0\r\n"_qs);
-    tape.TapeLoad(dir.path(), u"99"_qs);
-    EXPECT_FALSE(controls.groupEnabled);
-
     // At the limits and with Windows' file name case, it loads.
-    write(u"8Tp.CSV"_qs, u"a,32767,-32768\n"_qs.repeated(10000));
-    tape.TapeLoad(dir.path() + u'\\', u"0008"_qs);
-    EXPECT_TRUE(controls.groupEnabled);
+    load(u"a,32767,-32768\n"_qs.repeated(10000), u"8Tp.CSV"_qs, u"0008"_qs);
+    EXPECT_EQ(taken(), "group 1 | buttons 1");
     EXPECT_EQ(tape.TapeCount(), 10000);
-    EXPECT_EQ(tape.TapeStepFlag(10000), 32767);
+    EXPECT_EQ(tape.TapeChimeFlag(10000), -32768);
 }
 
-TEST_F(Tape, ASecondRouteReplacesTheFirst) {
-    initAndLoad(u"a,0,0\r\nb,0,0\r\nc,0,0\r\n"_qs);
+// Next chimes on S3 (the one chosen for "always" when set), Back on S2 with
+// the row's own chime only; both hold at the ends. Each text follows a stop,
+// and a text the engine failed to take is followed by another.
+TEST_F(Tape, StepsThroughTheRowsWithTheirChimes) {
+    load(u"\"次は,駅前\",1,2\r\n  b c  , 0 ,3\r\n\r\n\"d\" ignored,,4\r\nfail,-7,1\r\n   \r\n"_qs);
+    // The blank lines count: they become silent rows at the end.
+    std::vector<std::pair<qint16, qint16>> flags;  // step and chime, from before the list to after it
+    for (int row = 0; row <= 7; ++row) flags.push_back({tape.TapeStepFlag(row), tape.TapeChimeFlag(row)});
+    EXPECT_EQ(flags, (decltype(flags){{0, 0}, {1, 2}, {0, 3}, {0, 4}, {-7, 1}, {0, 0}, {0, 0}, {0, 0}}));
+    EXPECT_EQ(taken(), "group 1 | buttons 1");
+    const struct { char key; qint16 always, sync; int position; const char16_t* log; } steps[] = {
+        {'B', 0, -1, 1, u""},  // from before the first row: held there, silent
+        {'N', 0, -1, 2, u"three.wav S3 -1 | stop | speak b c"},
+        {'N', 0, 0, 3, u"stop | speak d"},
+        {'N', 0, 0, 4, u"one.wav S3 0 | stop | speak fail | stop"},
+        {'N', 0, 0, 5, u"stop | speak "},
+        {'N', -1, 0, 6, u"always.wav S3 0 | stop | speak "},
+        {'N', -1, 0, 6, u""},
+        {'B', -1, -1, 5, u"stop | speak "},
+        {'B', -1, -1, 4, u"one.wav S2 -1 | stop | speak fail | stop"},
+        {'B', 0, 0, 3, u"stop | speak d"},
+        {'B', 0, 0, 2, u"three.wav S2 0 | stop | speak b c"},
+        {'B', 0, 0, 1, u"two.wav S2 0 | stop | speak 次は,駅前"},
+        {'B', 0, 0, 1, u""},
+        {'N', -1, -1, 2, u"always.wav S3 -1 | stop | speak b c"},
+        {'S', 0, 0, 2, u"stop"},
+        {'V', 0, 0, 2, u"dialog 音声の調節"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << step.key << " to " << step.position);
+        options.sound.TapeSoundAlways = step.always;  // read at the moment of use
+        options.sound.TapeSoundSync = step.sync;
+        step.key == 'N' ? tape.TapeNext() : step.key == 'B' ? tape.TapeBack()
+                        : step.key == 'S' ? tape.TapeStop() : tape.TapeVoiceDialog(nullptr);
+        EXPECT_EQ(tape.TapePosition(), step.position);
+        EXPECT_EQ(taken(), QString::fromUtf16(step.log).toStdString());
+    }
+    // Another route's list replaces this one, from its beginning.
+    load(u"x,0,0"_qs, u"5tp.csv"_qs, u"5"_qs);
+    EXPECT_EQ(std::pair(tape.TapeCount(), tape.TapePosition()), std::pair(1, 0));
+}
+
+TEST_F(Tape, TheEngineAndTheSystemDecideTheGroup) {
+    const struct { bool engine; const char* os; int count; const char16_t* log; } rows[] = {
+        {true, "Linux", 0, u"音合使用可 | group 1"},  // the buttons wait for a load
+        {true, "Linux", 2, u"音合使用可 | group 1 | group 1 | buttons 1"},
+        {false, "Linux", 3, u"音合使用不可 | group 0"},         // read, but nothing enabled
+        {true, "Windows Vista", 3, u"音合使用不可 | group 0"},  // not even read
+    };
+    for (int i = 0; i < 4; ++i) {
+        engineWorks = rows[i].engine;
+        os = QString::fromLatin1(rows[i].os);
+        tape.TapeInitEngine();
+        if (i > 0) load(u"a,0,0\n"_qs.repeated(i + 1));
+        EXPECT_EQ(tape.TapeCount(), rows[i].count) << i;
+        EXPECT_EQ(taken(), QString::fromUtf16(rows[i].log).toStdString()) << i;
+    }
+    // Without an engine the chimes still sound, but nothing is said.
     tape.TapeNext();
-    write(u"5tp.csv"_qs, u"x,1,0"_qs);  // no line end after the last line
-    tape.TapeLoad(dir.path(), u"5"_qs);
-    EXPECT_EQ(tape.TapeCount(), 1);
-    EXPECT_EQ(tape.TapePosition(), 0);
-    tape.TapeNext();
-    EXPECT_EQ(spoken().last(), u"speak x"_qs);
-}
-
-TEST_F(Tape, StepsHoldAtBothEndsWithTheirChimes) {
-    options.sound.TapeSoundAlways = 0;
-    options.sound.TapeSoundSync = -1;
-    initAndLoad(u"first,1,1\r\nsecond,0,2\r\nthird,0,3\r\nfourth,1,4\r\n"_qs);
-
-    tape.TapeBack();  // from 0: held at 1, silent
-    EXPECT_EQ(tape.TapePosition(), 1);
-    EXPECT_TRUE(log.isEmpty());
-    EXPECT_TRUE(sound.played.empty());
-    tape.TapeNext();  // announces row 2
-    EXPECT_EQ(spoken(), QStringList{u"speak second"_qs});
-    EXPECT_EQ(sound.played, (std::vector<Chime>{{u"two.wav"_qs, u"S3"_qs, -1}}));
-
-    tape.TapeNext();
-    tape.TapeNext();  // row 4: flag 4 plays nothing
-    tape.TapeNext();  // held at the last row
-    EXPECT_EQ(tape.TapePosition(), 4);
-    EXPECT_EQ(tape.TapeStepFlag(tape.TapePosition()), 1);
-    EXPECT_EQ(spoken(), (QStringList{u"speak second"_qs, u"speak third"_qs, u"speak fourth"_qs}));
-
-    options.sound.TapeSoundSync = 0;
-    sound.played.clear();
-    tape.TapeBack();
-    tape.TapeBack();
-    tape.TapeBack();
-    tape.TapeBack();  // held at 1
-    EXPECT_EQ(tape.TapePosition(), 1);
-    EXPECT_EQ(sound.played, (std::vector<Chime>{{u"three.wav"_qs, u"S2"_qs, 0},
-                                                {u"two.wav"_qs, u"S2"_qs, 0},
-                                                {u"one.wav"_qs, u"S2"_qs, 0}}));
-    EXPECT_EQ(spoken().last(), u"speak first"_qs);
-    // Each text is spoken after a stop.
-    EXPECT_EQ(log.mid(log.size() - 2), (QStringList{u"stop"_qs, u"speak first"_qs}));
-}
-
-TEST_F(Tape, AlwaysModeChimesForwardOnly) {
-    options.sound.TapeSoundAlways = -1;
-    options.sound.TapeSoundSync = -1;
-    initAndLoad(u"a,0,0\r\nb,0,4\r\nc,0,2\r\n"_qs);
-    for (int i = 0; i < 3; ++i) tape.TapeNext();
-    tape.TapeBack();  // row 2, flag 4
-    tape.TapeBack();  // row 1, flag 0
-    options.sound.TapeSoundAlways = 0;  // read at the moment of use
-    tape.TapeNext();  // row 2
-    EXPECT_EQ(sound.played, (std::vector<Chime>{{u"always.wav"_qs, u"S3"_qs, -1},
-                                                {u"always.wav"_qs, u"S3"_qs, -1},
-                                                {u"always.wav"_qs, u"S3"_qs, -1}}));
-}
-
-TEST_F(Tape, EngineDecidesTheGroup) {
-    tape.TapeInitEngine();
-    EXPECT_EQ(controls.caption, u"音合使用可"_qs);
-    EXPECT_TRUE(controls.groupEnabled);
-    EXPECT_FALSE(controls.buttonsEnabled);  // until a load succeeds
-    tape.TapeVoiceDialog(nullptr);
     tape.TapeStop();
-    EXPECT_EQ(log, (QStringList{u"dialog 音声の調節"_qs, u"stop"_qs}));
-
-    // A failed speak is followed by a second stop.
-    write(u"1tp.csv"_qs, u"a,0,0"_qs);
-    tape.TapeLoad(dir.path(), u"1"_qs);
-    log.clear();
-    engine_->answer = TextToSpeech::Failed;
-    tape.TapeNext();
-    EXPECT_EQ(log, (QStringList{u"stop"_qs, u"speak a"_qs, u"stop"_qs}));
-
-    engineWorks = false;
-    tape.TapeInitEngine();
-    EXPECT_EQ(controls.caption, u"音合使用不可"_qs);
-    EXPECT_FALSE(controls.groupEnabled);
-    controls.buttonsEnabled = false;
-    tape.TapeLoad(dir.path(), u"1"_qs);  // reads, but enables nothing
-    EXPECT_FALSE(controls.groupEnabled || controls.buttonsEnabled);
-    EXPECT_EQ(tape.TapeCount(), 1);
-
-    engineWorks = true;
-    os = u"Windows Vista"_qs;
-    tape.TapeInitEngine();
-    EXPECT_EQ(controls.caption, u"音合使用不可"_qs);
-    EXPECT_FALSE(controls.groupEnabled);
-    write(u"2tp.csv"_qs, u"a,0,0\r\nb,0,0"_qs);
-    tape.TapeLoad(dir.path(), u"2"_qs);  // not even read
-    EXPECT_EQ(tape.TapeCount(), 1);
+    tape.TapeVoiceDialog(nullptr);
+    EXPECT_EQ(taken(), "always.wav S3 -1");
 }
 
 TEST(TapeFileExists, FindsOrdinaryFilesOnly) {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(u"folder"_qs);
-    for (const char* name : {"face.bmp", ".hidden.bmp"}) {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
-        file.open(QIODevice::WriteOnly);
-    }
-    EXPECT_TRUE(mdlM_Tape::FileExists(dir.filePath(u"face.bmp"_qs)));
-    EXPECT_TRUE(mdlM_Tape::FileExists(dir.filePath(u"*.bmp"_qs)));
-    EXPECT_FALSE(mdlM_Tape::FileExists(dir.filePath(u"folder"_qs)));
-    EXPECT_FALSE(mdlM_Tape::FileExists(dir.filePath(u".hidden.bmp"_qs)));
-    EXPECT_FALSE(mdlM_Tape::FileExists(dir.filePath(u"*.jpg"_qs)));
-    EXPECT_FALSE(mdlM_Tape::FileExists(dir.filePath(u"missing.bmp"_qs)));
-    EXPECT_FALSE(mdlM_Tape::FileExists(QString()));
+    for (const char* name : {"face.bmp", ".hidden.bmp"}) sound_synth::writeFile(dir.filePath(name), {});
+    const struct { const char* name; bool found; } paths[] = {
+        {"face.bmp", true}, {"*.bmp", true},       {"fa?e.bmp", true}, {"folder", false},      {"fold*", false},
+        {".h*", false},     {".hidden.bmp", false}, {"*.jpg", false},   {"missing.bmp", false}, {"", false}};
+    for (const auto& path : paths)
+        EXPECT_EQ(mdlM_Tape::FileExists(*path.name ? dir.filePath(path.name) : QString()), path.found) << path.name;
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "MessageReporter.h"
+#include "platform/MessageReporter.h"
 
 // Keeps every message instead of showing it; questions are kept too and
 // answered with `answer`.

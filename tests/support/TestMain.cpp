@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 int main(int argc, char** argv) {
     // Test discovery runs this binary too, so the platform is set here as

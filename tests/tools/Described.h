@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "Problem.h"
+#include "hy3tool/Problem.h"
 
 // Problems as "number: text", for comparing whole reports at once.
 inline QStringList described(const Problems& problems) {

@@ -3,8 +3,8 @@
 #include <QCalendarWidget>
 #include <QDate>
 
-#include "ModalDriver.h"
-#include "ZFP4Res.h"
+#include "tests/support/ModalDriver.h"
+#include "zfp4res/ZFP4Res.h"
 
 namespace {
 

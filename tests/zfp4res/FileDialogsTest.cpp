@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "Cp932.h"
-#include "ModalDriver.h"
-#include "ZFP4Res.h"
+#include "formats/Cp932.h"
+#include "tests/support/ModalDriver.h"
+#include "zfp4res/ZFP4Res.h"
 
 namespace {
 

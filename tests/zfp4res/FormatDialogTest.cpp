@@ -4,8 +4,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "ModalDriver.h"
-#include "ZFP4Res.h"
+#include "tests/support/ModalDriver.h"
+#include "zfp4res/ZFP4Res.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
-#include "Cp932.h"
-#include "ModalDriver.h"
-#include "ZFP4Res.h"
+#include "formats/Cp932.h"
+#include "tests/support/ModalDriver.h"
+#include "zfp4res/ZFP4Res.h"
 
 namespace {
 

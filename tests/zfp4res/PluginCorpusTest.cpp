@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "CorpusInputs.h"
+#include "tests/support/CorpusInputs.h"
 #include <QImage>
 #include <QPainter>
 
-#include "TicketDraw.h"
-#include "TicketPlugin.h"
+#include "zfp4res/src/TicketDraw.h"
+#include "zfp4res/src/TicketPlugin.h"
 
 using namespace ticket;
 

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "TicketPlugin.h"
+#include "zfp4res/src/TicketPlugin.h"
 
 using namespace ticket;
 

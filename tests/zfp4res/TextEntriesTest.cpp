@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ZFP4Res.h"
+#include "zfp4res/ZFP4Res.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include <cstring>
 
-#include "Cp932.h"
-#include "ZFP4Res.h"
+#include "formats/Cp932.h"
+#include "zfp4res/ZFP4Res.h"
 
 namespace {
 

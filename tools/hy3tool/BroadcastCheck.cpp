@@ -1,14 +1,14 @@
-#include "BroadcastCheck.h"
+#include "hy3tool/BroadcastCheck.h"
 
 #include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
 
-#include "BroadcastFile.h"
-#include "TextLines.h"
-#include "Cp932.h"
-#include "Cp932Text.h"
+#include "formats/BroadcastFile.h"
+#include "formats/TextLines.h"
+#include "formats/Cp932.h"
+#include "hy3tool/Cp932Text.h"
 
 namespace broadcast_check {
 namespace {

@@ -1,4 +1,4 @@
-#include "Commands.h"
+#include "hy3tool/Commands.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,15 +8,15 @@
 #include <optional>
 #include <vector>
 
-#include "BroadcastCheck.h"
-#include "Console.h"
-#include "Cp932.h"
-#include "CsvText.h"
-#include "FareCheck.h"
-#include "FareCsv.h"
-#include "FareFile.h"
-#include "FareFileWriter.h"
-#include "FareTable.h"
+#include "hy3tool/BroadcastCheck.h"
+#include "hy3tool/Console.h"
+#include "formats/Cp932.h"
+#include "hy3tool/CsvText.h"
+#include "hy3tool/FareCheck.h"
+#include "hy3tool/FareCsv.h"
+#include "formats/FareFile.h"
+#include "formats/FareFileWriter.h"
+#include "hy3tool/FareTable.h"
 
 namespace hy3tool {
 namespace {

@@ -1,4 +1,4 @@
-#include "Console.h"
+#include "hy3tool/Console.h"
 
 #include <cstdio>
 

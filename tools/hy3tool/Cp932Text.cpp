@@ -1,9 +1,9 @@
-#include "Cp932Text.h"
+#include "hy3tool/Cp932Text.h"
 
 #include <QList>
 #include <QStringList>
 
-#include "Cp932.h"
+#include "formats/Cp932.h"
 
 namespace cp932_text {
 namespace {

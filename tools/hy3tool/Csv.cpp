@@ -1,4 +1,4 @@
-#include "Csv.h"
+#include "hy3tool/Csv.h"
 
 #include <optional>
 

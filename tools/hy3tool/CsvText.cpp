@@ -1,11 +1,11 @@
-#include "CsvText.h"
+#include "hy3tool/CsvText.h"
 
 #include <QStringDecoder>
 #include <QStringList>
 
-#include "TextLines.h"
-#include "Cp932.h"
-#include "Cp932Text.h"
+#include "formats/TextLines.h"
+#include "formats/Cp932.h"
+#include "hy3tool/Cp932Text.h"
 
 namespace csv_text {
 namespace {

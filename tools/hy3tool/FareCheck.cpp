@@ -1,11 +1,11 @@
-#include "FareCheck.h"
+#include "hy3tool/FareCheck.h"
 
 #include <QStringList>
 
-#include "Cp932Text.h"
-#include "FareFile.h"
-#include "FareFileWriter.h"
-#include "StopTable.h"
+#include "hy3tool/Cp932Text.h"
+#include "formats/FareFile.h"
+#include "formats/FareFileWriter.h"
+#include "formats/StopTable.h"
 
 namespace fare_check {
 namespace {

@@ -1,11 +1,11 @@
-#include "FareCsv.h"
+#include "hy3tool/FareCsv.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "Cp932.h"
-#include "Cp932Text.h"
-#include "Csv.h"
+#include "formats/Cp932.h"
+#include "hy3tool/Cp932Text.h"
+#include "hy3tool/Csv.h"
 
 namespace fare_csv {
 namespace {

@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "Problem.h"
-#include "StopTable.h"
+#include "hy3tool/Problem.h"
+#include "formats/StopTable.h"
 
 // Fare tables as CSV for data authors: one row per stop, in stop order, with
 // the stop name, the ticket number and the fares of columns 1, 2, 3 ...

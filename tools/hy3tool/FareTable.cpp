@@ -1,4 +1,4 @@
-#include "FareTable.h"
+#include "hy3tool/FareTable.h"
 
 #include <QList>
 

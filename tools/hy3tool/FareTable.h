@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "StopTable.h"
+#include "formats/StopTable.h"
 
 // A fare file as an aligned table for a terminal: stop number, ticket number,
 // name, and the fare columns that hold a fare at any stop; a fare of 0 is

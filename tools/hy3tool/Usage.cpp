@@ -1,6 +1,6 @@
-#include "Usage.h"
+#include "hy3tool/Usage.h"
 
-#include "FareCheck.h"
+#include "hy3tool/FareCheck.h"
 
 QString usageText() {
     return QStringLiteral(R"(hy3tool: fare data (*.hy3) and broadcast data (*tp.csv) for data authors.

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "Commands.h"
-#include "Console.h"
-#include "Usage.h"
+#include "hy3tool/Commands.h"
+#include "hy3tool/Console.h"
+#include "hy3tool/Usage.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "FileOutput.h"
+#include "soundsynth/FileOutput.h"
 
 #include <QFile>
 

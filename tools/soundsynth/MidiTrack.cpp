@@ -1,4 +1,4 @@
-#include "MidiTrack.h"
+#include "soundsynth/MidiTrack.h"
 
 #include <QtEndian>
 

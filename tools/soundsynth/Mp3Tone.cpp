@@ -1,4 +1,4 @@
-#include "Mp3Tone.h"
+#include "soundsynth/Mp3Tone.h"
 
 namespace sound_synth {
 

@@ -1,4 +1,4 @@
-#include "ToneWav.h"
+#include "soundsynth/ToneWav.h"
 
 #include <QtEndian>
 

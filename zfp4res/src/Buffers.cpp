@@ -1,9 +1,9 @@
-#include "Buffers.h"
+#include "zfp4res/src/Buffers.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "Cp932.h"
+#include "formats/Cp932.h"
 
 namespace buffers {
 

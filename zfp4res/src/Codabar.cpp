@@ -1,4 +1,4 @@
-#include "Codabar.h"
+#include "zfp4res/src/Codabar.h"
 
 #include <zint.h>
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "DialogParts.h"
-#include "ZFP4Res.h"
+#include "zfp4res/src/DialogParts.h"
+#include "zfp4res/ZFP4Res.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QLocale>
 #include <QVBoxLayout>
 
-#include "DialogParts.h"
-#include "ZFP4Res.h"
+#include "zfp4res/src/DialogParts.h"
+#include "zfp4res/ZFP4Res.h"
 
 extern "C" ZFP4RES_API int32_t Call_dlg111(void* owner, DateRecord* date) {
     QDialog dialog(dialog_parts::owner(owner));

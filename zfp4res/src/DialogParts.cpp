@@ -1,4 +1,4 @@
-#include "DialogParts.h"
+#include "zfp4res/src/DialogParts.h"
 
 #include <QBoxLayout>
 #include <QDialog>

@@ -1,10 +1,10 @@
-#include "DigitRow.h"
+#include "zfp4res/src/DigitRow.h"
 
 #include <QPainter>
 
-#include "DigitFormat.h"
-#include "OsVersion.h"
-#include "Twips.h"
+#include "controls/digit/format/DigitFormat.h"
+#include "platform/OsVersion.h"
+#include "platform/Twips.h"
 
 namespace {
 

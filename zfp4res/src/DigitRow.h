@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QWidget>
 
-#include "DigitValue.h"
+#include "controls/digit/format/DigitValue.h"
 
 // One sample value on a segment display of `keta` digits: unlit eights with
 // the value lit over them, formatted the way the digit displays format it.

@@ -1,10 +1,10 @@
 #include <QDir>
 #include <QFileDialog>
 
-#include "Buffers.h"
-#include "DialogParts.h"
-#include "FileFilter.h"
-#include "ZFP4Res.h"
+#include "zfp4res/src/Buffers.h"
+#include "zfp4res/src/DialogParts.h"
+#include "zfp4res/src/FileFilter.h"
+#include "zfp4res/ZFP4Res.h"
 
 namespace {
 

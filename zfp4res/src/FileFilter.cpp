@@ -1,8 +1,8 @@
-#include "FileFilter.h"
+#include "zfp4res/src/FileFilter.h"
 
 #include <cstring>
 
-#include "Buffers.h"
+#include "zfp4res/src/Buffers.h"
 
 namespace file_filter {
 

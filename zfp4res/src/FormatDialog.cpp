@@ -1,4 +1,4 @@
-#include "FormatDialog.h"
+#include "zfp4res/src/FormatDialog.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -11,9 +11,9 @@
 
 #include <algorithm>
 
-#include "DialogParts.h"
-#include "DigitRow.h"
-#include "ZFP4Res.h"
+#include "zfp4res/src/DialogParts.h"
+#include "zfp4res/src/DigitRow.h"
+#include "zfp4res/ZFP4Res.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "Buffers.h"
-#include "DialogParts.h"
-#include "ZFP4Res.h"
+#include "zfp4res/src/Buffers.h"
+#include "zfp4res/src/DialogParts.h"
+#include "zfp4res/ZFP4Res.h"
 
 extern "C" ZFP4RES_API void Call_dlg110(void* owner, int32_t /*mode*/, const char* text) {
     // Callers end lines with CR LF; a label breaks lines at LF alone.

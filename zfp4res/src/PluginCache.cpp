@@ -1,4 +1,4 @@
-#include "PluginCache.h"
+#include "zfp4res/src/PluginCache.h"
 
 #include <QFile>
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "TicketPlugin.h"
+#include "zfp4res/src/TicketPlugin.h"
 
 namespace ticket {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "Buffers.h"
-#include "ZFP4Res.h"
+#include "zfp4res/src/Buffers.h"
+#include "zfp4res/ZFP4Res.h"
 
 extern "C" {
 

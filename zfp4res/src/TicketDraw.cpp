@@ -1,4 +1,4 @@
-#include "TicketDraw.h"
+#include "zfp4res/src/TicketDraw.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -8,7 +8,7 @@
 #include <deque>
 #include <utility>
 
-#include "Codabar.h"
+#include "zfp4res/src/Codabar.h"
 
 namespace ticket {
 namespace {

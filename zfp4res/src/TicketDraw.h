@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "TicketPlugin.h"
+#include "zfp4res/src/TicketPlugin.h"
 
 class QPainter;
 

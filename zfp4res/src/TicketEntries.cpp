@@ -6,10 +6,10 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-#include "Buffers.h"
-#include "PluginCache.h"
-#include "TicketDraw.h"
-#include "ZFP4Res.h"
+#include "zfp4res/src/Buffers.h"
+#include "zfp4res/src/PluginCache.h"
+#include "zfp4res/src/TicketDraw.h"
+#include "zfp4res/ZFP4Res.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TicketPlugin.h"
+#include "zfp4res/src/TicketPlugin.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

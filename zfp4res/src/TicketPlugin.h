@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "TicketTemplate.h"
+#include "zfp4res/src/TicketTemplate.h"
 
 // A ticket plug-in (*.4SP): a text file that declares what the ticket can
 // print and how it looks. Reading it never runs or loads anything; every size

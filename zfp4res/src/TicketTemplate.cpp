@@ -1,4 +1,4 @@
-#include "TicketTemplate.h"
+#include "zfp4res/src/TicketTemplate.h"
 
 #include <QRegularExpression>
 

@@ -15,8 +15,8 @@
 
 #include <cstdio>
 
-#include "TicketDraw.h"
-#include "TicketPlugin.h"
+#include "zfp4res/src/TicketDraw.h"
+#include "zfp4res/src/TicketPlugin.h"
 
 namespace {
 

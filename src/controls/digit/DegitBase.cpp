@@ -1,11 +1,11 @@
-#include "DegitBase.h"
+#include "controls/digit/DegitBase.h"
 
 #include <QPainter>
 
-#include "DegitLook.h"
-#include "DigitFormat.h"
-#include "PropertyBag.h"
-#include "Sibling.h"
+#include "controls/digit/DegitLook.h"
+#include "controls/digit/format/DigitFormat.h"
+#include "platform/PropertyBag.h"
+#include "sibling/Sibling.h"
 
 DegitBase::DegitBase(QWidget* parent) : QWidget(parent), formatDialog_(&Sibling::Call_dlg100) {
     // The surface covers the whole widget, so Qt need not clear it first.
@@ -104,33 +104,30 @@ void DegitBase::ResetDegit(bool nMode) {
     setFillZero(fillZero);
 }
 
-void DegitBase::ReadProperties(const PropertyBag& bag) {
-    baseForeColor_ = bag.read(QStringLiteral("BaseForeColor"), kDefaultBaseForeColor).toUInt();
-    degitForeColor_ = bag.read(QStringLiteral("DegitForeColor"), kDefaultDegitForeColor).toUInt();
-    fillZero_ = static_cast<qint16>(bag.read(QStringLiteral("FillZero"), kDefaultFillZero).toInt());
-    zeroMode_ = static_cast<qint16>(bag.read(QStringLiteral("ZeroMode"), kDefaultZeroMode).toInt());
-    shift_ = static_cast<qint16>(bag.read(QStringLiteral("Shift"), kDefaultShift).toInt());
-    keta_ = static_cast<qint16>(bag.read(QStringLiteral("Keta"), kDefaultKeta).toInt());
-    degitSize_ = static_cast<qint16>(bag.read(QStringLiteral("DegitSize"), kDefaultDegitSize).toInt());
-    degitStyle_ = static_cast<qint16>(bag.read(QStringLiteral("DegitStyle"), kDefaultDegitStyle).toInt());
-    value_ = DigitValue::fromVariant(bag.read(QStringLiteral("Value"), kDefaultValue));
-    userSet_ = bag.read(QStringLiteral("UserSet"), kDefaultUserSet).toBool();
-    applyBackColor(bag.read(QStringLiteral("BackColor"), kDefaultBackColor).toUInt());
+const std::vector<StoredProperty<DegitBase>>& DegitBase::storedProperties() {
+    using P = StoredProperty<DegitBase>;
+    static const std::vector<P> table = {
+        P::field(QStringLiteral("BaseForeColor"), &DegitBase::baseForeColor_, kDefaultBaseForeColor),
+        P::field(QStringLiteral("DegitForeColor"), &DegitBase::degitForeColor_, kDefaultDegitForeColor),
+        P::field(QStringLiteral("FillZero"), &DegitBase::fillZero_, kDefaultFillZero),
+        P::field(QStringLiteral("ZeroMode"), &DegitBase::zeroMode_, kDefaultZeroMode),
+        P::field(QStringLiteral("Shift"), &DegitBase::shift_, kDefaultShift),
+        P::field(QStringLiteral("Keta"), &DegitBase::keta_, kDefaultKeta),
+        P::field(QStringLiteral("DegitSize"), &DegitBase::degitSize_, kDefaultDegitSize),
+        P::field(QStringLiteral("DegitStyle"), &DegitBase::degitStyle_, kDefaultDegitStyle),
+        {QStringLiteral("Value"), kDefaultValue, [](const DegitBase& d) { return d.value_.toVariant(); },
+         [](DegitBase& d, const QVariant& v) { d.value_ = DigitValue::fromVariant(v); }},
+        P::field(QStringLiteral("UserSet"), &DegitBase::userSet_, kDefaultUserSet),
+        // Last: the surface is filled with it at once.
+        {QStringLiteral("BackColor"), kDefaultBackColor, [](const DegitBase& d) { return QVariant(d.backColor_); },
+         [](DegitBase& d, const QVariant& v) { d.applyBackColor(v.toUInt()); }},
+    };
+    return table;
 }
 
-void DegitBase::WriteProperties(PropertyBag& bag) const {
-    bag.write(QStringLiteral("BaseForeColor"), baseForeColor_, kDefaultBaseForeColor);
-    bag.write(QStringLiteral("DegitForeColor"), degitForeColor_, kDefaultDegitForeColor);
-    bag.write(QStringLiteral("FillZero"), fillZero_, kDefaultFillZero);
-    bag.write(QStringLiteral("ZeroMode"), zeroMode_, kDefaultZeroMode);
-    bag.write(QStringLiteral("Shift"), shift_, kDefaultShift);
-    bag.write(QStringLiteral("Keta"), keta_, kDefaultKeta);
-    bag.write(QStringLiteral("DegitSize"), degitSize_, kDefaultDegitSize);
-    bag.write(QStringLiteral("DegitStyle"), degitStyle_, kDefaultDegitStyle);
-    bag.write(QStringLiteral("Value"), value_.toVariant(), kDefaultValue);
-    bag.write(QStringLiteral("UserSet"), userSet_, kDefaultUserSet);
-    bag.write(QStringLiteral("BackColor"), backColor_, kDefaultBackColor);
-}
+void DegitBase::ReadProperties(const PropertyBag& bag) { readProperties(*this, bag, storedProperties()); }
+
+void DegitBase::WriteProperties(PropertyBag& bag) const { writeProperties(*this, bag, storedProperties()); }
 
 QString DegitBase::formattedValue() const {
     return digit_format::formatValue(value_, zeroMode_, fillZero_, shift_);

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "platform/PropertyBag.h"
+
 #include <functional>
 
 #include <QImage>
 #include <QWidget>
 
-#include "DigitValue.h"
+#include "controls/digit/format/DigitValue.h"
 
-class PropertyBag;
 
 // What the digit displays share: the persisted properties and their common
 // setter rules, the format dialog, the lamp test, persistence, the double-click
@@ -100,6 +101,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // The stored properties, read and written from this one table.
+    static const std::vector<StoredProperty<DegitBase>>& storedProperties();
     // The defaults a new display gets and that persistence leaves out.
     static constexpr quint32 kDefaultBaseForeColor = 9868950;  // RGB 150,150,150
     static constexpr quint32 kDefaultDegitForeColor = 7525112;  // RGB 248,210,114

@@ -1,11 +1,11 @@
-#include "M_Degit.h"
+#include "controls/digit/M_Degit.h"
 
 #include <QPainter>
 
-#include "DegitLook.h"
-#include "DigitFormat.h"
-#include "OsVersion.h"
-#include "Twips.h"
+#include "controls/digit/DegitLook.h"
+#include "controls/digit/format/DigitFormat.h"
+#include "platform/OsVersion.h"
+#include "platform/Twips.h"
 
 M_Degit::M_Degit(QWidget* parent)
     : DegitBase(parent),

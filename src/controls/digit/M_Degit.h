@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DegitBase.h"
+#include "controls/digit/DegitBase.h"
 
 // A digit display of fixed size: its size class and Keta set its size, and it
 // draws in a bold digit face at the class's point size.

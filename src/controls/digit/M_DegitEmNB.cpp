@@ -1,10 +1,10 @@
-#include "M_DegitEmNB.h"
+#include "controls/digit/M_DegitEmNB.h"
 
 #include <QPainter>
 #include <QPicture>
 
-#include "DegitLook.h"
-#include "DigitFormat.h"
+#include "controls/digit/DegitLook.h"
+#include "controls/digit/format/DigitFormat.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DegitBase.h"
+#include "controls/digit/DegitBase.h"
 
 // A digit display whose host sets its size: it draws its digits into a picture
 // and stretches the picture over the whole control, in a normal-weight face.

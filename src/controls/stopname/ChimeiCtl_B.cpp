@@ -1,4 +1,4 @@
-#include "ChimeiCtl_B.h"
+#include "controls/stopname/ChimeiCtl_B.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -8,10 +8,10 @@
 #include <climits>
 #include <cmath>
 
-#include "ChimeiLayout.h"
-#include "PropertyBag.h"
-#include "Sibling.h"
-#include "Twips.h"
+#include "controls/stopname/ChimeiLayout.h"
+#include "platform/PropertyBag.h"
+#include "sibling/Sibling.h"
+#include "platform/Twips.h"
 
 namespace {
 
@@ -296,28 +296,31 @@ void ChimeiCtl_B::scheduleTicks() {
     }
 }
 
-void ChimeiCtl_B::ReadProperties(const PropertyBag& bag) {
-    backColor_ = bag.read(QStringLiteral("BackColor"), kDefaultBackColor).toUInt();
-    clearCanvas();
-    Picture2->setBackground(colorOf(bag.read(QStringLiteral("BackColor"), kDefaultBackColor).toUInt()));
-    foreColor_ = bag.read(QStringLiteral("ForeColor"), kDefaultForeColor).toUInt();
-    speed_ = static_cast<qint16>(bag.read(QStringLiteral("Speed"), kDefaultSpeed).toInt());
-    scrollStartWait_ = bag.read(QStringLiteral("ScrollStartWait"), kDefaultScrollStartWait).toInt();
-    mode_ = static_cast<qint16>(bag.read(QStringLiteral("Mode"), kDefaultMode).toInt());
-    // A saved strip keeps its designed size.
-    appearance_ = static_cast<qint16>(bag.read(QStringLiteral("Appearance"), kDefaultAppearance).toInt());
-    Picture2->setAppearance(appearance_);
-    fontMode_ = static_cast<qint16>(bag.read(QStringLiteral("FontMode"), kDefaultFontMode).toInt());
-    fontBold_ = bag.read(QStringLiteral("FontBold"), kDefaultFontBold).toBool();
+const std::vector<StoredProperty<ChimeiCtl_B>>& ChimeiCtl_B::storedProperties() {
+    using P = StoredProperty<ChimeiCtl_B>;
+    static const std::vector<P> table = {
+        {QStringLiteral("BackColor"), kDefaultBackColor, [](const ChimeiCtl_B& c) { return QVariant(c.backColor_); },
+         [](ChimeiCtl_B& c, const QVariant& v) {
+             c.backColor_ = v.toUInt();
+             c.clearCanvas();
+             c.Picture2->setBackground(colorOf(c.backColor_));
+         }},
+        P::field(QStringLiteral("ForeColor"), &ChimeiCtl_B::foreColor_, kDefaultForeColor),
+        P::field(QStringLiteral("Speed"), &ChimeiCtl_B::speed_, kDefaultSpeed),
+        P::field(QStringLiteral("ScrollStartWait"), &ChimeiCtl_B::scrollStartWait_, kDefaultScrollStartWait),
+        P::field(QStringLiteral("Mode"), &ChimeiCtl_B::mode_, kDefaultMode),
+        // A saved strip keeps its designed size.
+        {QStringLiteral("Appearance"), kDefaultAppearance, [](const ChimeiCtl_B& c) { return QVariant(c.appearance_); },
+         [](ChimeiCtl_B& c, const QVariant& v) {
+             c.appearance_ = static_cast<qint16>(v.toInt());
+             c.Picture2->setAppearance(c.appearance_);
+         }},
+        P::field(QStringLiteral("FontMode"), &ChimeiCtl_B::fontMode_, kDefaultFontMode),
+        P::field(QStringLiteral("FontBold"), &ChimeiCtl_B::fontBold_, kDefaultFontBold),
+    };
+    return table;
 }
 
-void ChimeiCtl_B::WriteProperties(PropertyBag& bag) const {
-    bag.write(QStringLiteral("BackColor"), backColor_, kDefaultBackColor);
-    bag.write(QStringLiteral("ForeColor"), foreColor_, kDefaultForeColor);
-    bag.write(QStringLiteral("Speed"), speed_, kDefaultSpeed);
-    bag.write(QStringLiteral("ScrollStartWait"), scrollStartWait_, kDefaultScrollStartWait);
-    bag.write(QStringLiteral("Mode"), mode_, kDefaultMode);
-    bag.write(QStringLiteral("Appearance"), appearance_, kDefaultAppearance);
-    bag.write(QStringLiteral("FontMode"), fontMode_, kDefaultFontMode);
-    bag.write(QStringLiteral("FontBold"), fontBold_, kDefaultFontBold);
-}
+void ChimeiCtl_B::ReadProperties(const PropertyBag& bag) { readProperties(*this, bag, storedProperties()); }
+
+void ChimeiCtl_B::WriteProperties(PropertyBag& bag) const { writeProperties(*this, bag, storedProperties()); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PropertyBag.h"
+
 #include <functional>
 
 #include <QElapsedTimer>
@@ -8,9 +10,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "ScrollCycle.h"
+#include "controls/stopname/ScrollCycle.h"
 
-class PropertyBag;
 
 // The stop-name strip of the board: a narrow, tall dot-matrix on which a stop
 // name is written top to bottom, one 16 x 16-dot cell under the other. Up to
@@ -80,6 +81,8 @@ signals:
     void propertyChanged();
 
 private:
+    // The stored properties, read and written from this one table.
+    static const std::vector<StoredProperty<ChimeiCtl_B>>& storedProperties();
     class Viewport;
     class Canvas;
 

@@ -1,8 +1,8 @@
-#include "ChimeiLayout.h"
+#include "controls/stopname/ChimeiLayout.h"
 
 #include <QByteArray>
 
-#include "Cp932.h"
+#include "formats/Cp932.h"
 
 namespace chimei_layout {
 

@@ -1,4 +1,4 @@
-#include "ScrollCycle.h"
+#include "controls/stopname/ScrollCycle.h"
 
 void ScrollCycle::start(qint64 now, const Settings& settings) {
     phase_ = Phase::Pausing;

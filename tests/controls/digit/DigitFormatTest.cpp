@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "DigitFormat.h"
+#include "controls/digit/format/DigitFormat.h"
 
 namespace {
 

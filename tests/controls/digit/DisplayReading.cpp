@@ -1,12 +1,12 @@
-#include "DisplayReading.h"
+#include "tests/controls/digit/DisplayReading.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <vector>
 
-#include "DegitLook.h"
-#include "M_Degit.h"
-#include "Twips.h"
+#include "controls/digit/DegitLook.h"
+#include "controls/digit/M_Degit.h"
+#include "platform/Twips.h"
 
 namespace display_reading {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "DisplayReading.h"
-#include "M_Degit.h"
+#include "tests/controls/digit/DisplayReading.h"
+#include "controls/digit/M_Degit.h"
 
 using namespace display_reading;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "DisplayReading.h"
-#include "M_DegitEmNB.h"
-#include "Twips.h"
+#include "tests/controls/digit/DisplayReading.h"
+#include "controls/digit/M_DegitEmNB.h"
+#include "platform/Twips.h"
 
 using namespace display_reading;
 

@@ -5,10 +5,10 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "DisplayReading.h"
-#include "M_Degit.h"
-#include "ModalDriver.h"
-#include "PropertyBag.h"
+#include "tests/controls/digit/DisplayReading.h"
+#include "controls/digit/M_Degit.h"
+#include "tests/support/ModalDriver.h"
+#include "platform/PropertyBag.h"
 
 using namespace display_reading;
 

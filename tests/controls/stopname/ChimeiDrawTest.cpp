@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "Dots.h"
-#include "PropertyBag.h"
+#include "tests/controls/stopname/Dots.h"
+#include "platform/PropertyBag.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ChimeiLayout.h"
+#include "controls/stopname/ChimeiLayout.h"
 
 using namespace chimei_layout;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ChimeiCtl_B.h"
-#include "PropertyBag.h"
+#include "controls/stopname/ChimeiCtl_B.h"
+#include "platform/PropertyBag.h"
 
 TEST(ChimeiProperties, DefaultsAreLeftOutAndEverythingElseRoundTrips) {
     ChimeiCtl_B fresh;

@@ -3,7 +3,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "Dots.h"
+#include "tests/controls/stopname/Dots.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ChimeiCtl_B.h"
+#include "controls/stopname/ChimeiCtl_B.h"
 
 // A 16 x 16 cell as rows of '#' (lit) and '.', so a failure shows the glyph.
 using Cell = std::vector<std::string>;

@@ -1,4 +1,4 @@
-#include "DigitFormat.h"
+#include "controls/digit/format/DigitFormat.h"
 
 #include <cmath>
 

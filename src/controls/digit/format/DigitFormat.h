@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "DigitValue.h"
+#include "controls/digit/format/DigitValue.h"
 
 // The formatting rules every digit display shares.
 namespace digit_format {

@@ -1,4 +1,4 @@
-#include "DigitValue.h"
+#include "controls/digit/format/DigitValue.h"
 
 #include <cmath>
 

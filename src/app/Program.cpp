@@ -1,0 +1,31 @@
+#include "app/Program.h"
+
+#include <QObject>
+
+Program::Program(ProgramServices services)
+    : board(state, services.messages),
+      panel(board, state, services.messages, services.sound),
+      tape(state.options, services.sound, panel, std::move(services.createSpeechEngine),
+           std::move(services.systemName)),
+      options(state, board, optionsHost, services.messages),
+      settings(board, panel, options, state, optionInfo, services.messages, std::move(services.executablePath),
+               std::move(services.fallbackFolder)) {
+    panel.Form_Load(tape);
+    // While a display's format dialog is open, the panel waits.
+    QObject::connect(&board, &Form1::formatDialogOpen, &panel, [this](bool open) { panel.setEnabled(!open); });
+    QObject::connect(&panel, &frmCtl::optionsRequested, &options, [this] { options.exec(); });
+    QObject::connect(&panel, &frmCtl::closeConfirmed, &panel, [this] { settings.SaveIni(); });
+}
+
+void Program::start() {
+    board.setupModel(panel.selectedBacklight());
+    panel.setStopNameControlsEnabled(!state.NoChimei);
+    // The panel is a window of its own (no owner), above the others, at the
+    // bottom-right corner; the board takes the top-left one.
+    panel.show();
+    panel.raise();
+    board.placeAtStart();
+    panel.moveToBottomRight();
+    settings.LoadIni();
+    board.show();
+}

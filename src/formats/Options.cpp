@@ -1,0 +1,7 @@
+#include "formats/Options.h"
+
+Options Options::startupDefaults() {
+    Options options;
+    setModelDefaults(options.panel);
+    return options;
+}

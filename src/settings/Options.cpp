@@ -1,7 +1,0 @@
-#include "Options.h"
-
-Options Options::startupDefaults() {
-    Options options;
-    setModelDefaults(options.panel);
-    return options;
-}
