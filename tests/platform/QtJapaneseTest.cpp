@@ -8,8 +8,6 @@
 #include "tests/support/ModalDriver.h"
 #include "platform/QtJapanese.h"
 
-namespace {
-
 // Qt's own buttons speak Japanese once the program's start-up loaded the
 // translation: the panel's close confirmation reads はい / いいえ.
 TEST(QtJapanese, TheCloseConfirmationAsksWithJapaneseButtons) {
@@ -21,11 +19,8 @@ TEST(QtJapanese, TheCloseConfirmationAsksWithJapaneseButtons) {
         for (QAbstractButton* button : box->buttons()) captions << button->text().remove(u'&');
         box->button(QMessageBox::No)->click();
     });
-    MessageBoxReporter messages;
-    EXPECT_FALSE(messages.ask({QStringLiteral("ハルカゼを終了しますか？"), QStringLiteral("ハルカゼの終了確認"),
-                               Message::Icon::Question}));
+    EXPECT_FALSE(MessageBoxReporter().ask({QStringLiteral("ハルカゼを終了しますか？"), QStringLiteral("ハルカゼの終了確認"),
+                                           Message::Icon::Question}));
     captions.sort();
     EXPECT_EQ(captions, QStringList({QStringLiteral("いいえ(N)"), QStringLiteral("はい(Y)")}));
 }
-
-}  // namespace
