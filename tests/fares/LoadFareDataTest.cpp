@@ -20,7 +20,10 @@ StopRecord stopOf(int i) {
 
 QByteArray routeOf(int n) {
     FareFileBytes file(n);
-    for (int i = 1; i <= n; ++i) file.stop("S" + QByteArray::number(i), i, {stopOf(i).fares.begin(), stopOf(i).fares.end()});
+    for (int i = 1; i <= n; ++i) {
+        const StopRecord stop = stopOf(i);
+        file.stop("S" + QByteArray::number(i), i, {stop.fares.begin(), stop.fares.end()});
+    }
     return file.bytes();
 }
 
