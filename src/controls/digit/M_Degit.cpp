@@ -5,6 +5,7 @@
 #include "controls/digit/DegitLook.h"
 #include "controls/digit/format/DigitFormat.h"
 #include "platform/OsVersion.h"
+#include "platform/DesignLayout.h"
 #include "platform/Twips.h"
 
 M_Degit::M_Degit(QWidget* parent)
@@ -45,9 +46,7 @@ void M_Degit::DrawDegit() {
     const QString v = formattedValue();
 
     const degit_look::SizeClass size = degit_look::sizeClass(DegitSize());
-    QFont font(degit_look::faceName(DegitStyle()));
-    font.setBold(boldFace_);
-    font.setPixelSize(twips::pointsToPixels(size.points));
+    QFont font = design::font(degit_look::faceName(DegitStyle()), size.points, boldFace_);
     // The faces have one advance for every size: spacing them out to the
     // class's digit width keeps the value on its eights in every class.
     const qreal spread = twips::toPixels(size.digitWidth) - QFontMetricsF(font).horizontalAdvance(u'8');

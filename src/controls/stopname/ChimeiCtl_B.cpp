@@ -11,7 +11,7 @@
 #include "controls/stopname/ChimeiLayout.h"
 #include "platform/PropertyBag.h"
 #include "sibling/Sibling.h"
-#include "platform/Twips.h"
+#include "platform/DesignLayout.h"
 
 namespace {
 
@@ -31,8 +31,7 @@ constexpr int kFrameMs = 16;  // about one display frame
 QColor colorOf(quint32 bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 QFont cellFont(chimei_layout::Face face) {
-    QFont font(chimei_layout::faceName(face));
-    font.setPixelSize(twips::pointsToPixels(12));
+    QFont font = design::font(chimei_layout::faceName(face), 12);
     // Single-level glyphs: a pixel is either exactly black or not lit.
     font.setStyleStrategy(QFont::NoAntialias);
     font.setKerning(false);
