@@ -3,7 +3,7 @@
 #include <QObject>
 
 Program::Program(ProgramServices services)
-    : board(state, services.messages),
+    : board(state),
       panel(board, state, services.messages, services.sound),
       tape(state.options, services.sound, panel, std::move(services.createSpeechEngine),
            std::move(services.systemName)),

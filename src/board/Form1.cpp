@@ -52,7 +52,7 @@ QLabel* captionLabel(QWidget* parent, const QString& text) {
 
 }  // namespace
 
-Form1::Form1(SharedState& state, MessageReporter& messages) : state_(state), messages_(messages) {
+Form1::Form1(SharedState& state) : state_(state) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Form2"));
     setWindowIcon(boardIcon());

@@ -10,7 +10,6 @@
 #include "controls/digit/format/DigitValue.h"
 #include "formats/SettingsFile.h"
 #include "controls/stopname/ChimeiCtl_B.h"
-#include "platform/MessageReporter.h"
 
 class M_Degit;
 class M_DegitEmNB;
@@ -21,11 +20,14 @@ class QTime;
 class QTimer;
 struct SharedState;
 
+// The fare board: a borderless window with rounded corners showing, on a
+// picture of the board's face, eight fare displays with the ticket numbers
+// above them.
 class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    Form1(SharedState& state, MessageReporter& messages);
+    explicit Form1(SharedState& state);
 
     // The model's start-up set-up (its option values, its displays and faces),
     // with the captions in the colour of the panel's backlight state.
@@ -104,7 +106,6 @@ private:
     std::array<QPixmap, 3> imgRes;
 
     SharedState& state_;
-    MessageReporter& messages_;
     QPixmap picture_;
     // Moving by hand where the window system cannot move the window itself.
     bool dragging_ = false;

@@ -192,7 +192,7 @@ TEST_F(PanelTest, TheStateRecordBringsAnotherPanelToTheSameState) {
     panel.GetCtrlDataInfo();
     EXPECT_EQ(panel.ctrlDataInfo, (CtrlDataInfo{1, 500, 1200, 0, 1, 2250, 1350}));
     SharedState otherState;
-    Form1 otherBoard(otherState, messages);
+    Form1 otherBoard(otherState);
     frmCtl other(otherBoard, otherState, messages, sound);
     other.show();
     other.ctrlDataInfo = panel.ctrlDataInfo;
