@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "hy3tool/Problem.h"
+#include "formats/Problem.h"
 
 // Problems as "number: text", for comparing whole reports at once.
 inline QStringList described(const Problems& problems) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/Cp932.h"
-#include "hy3tool/Csv.h"
+#include "formats/Csv.h"
 #include "hy3tool/CsvText.h"
 #include "tests/tools/Described.h"
 #include "hy3tool/FareCsv.h"

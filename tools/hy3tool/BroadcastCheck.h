@@ -2,7 +2,7 @@
 
 #include <QByteArrayView>
 
-#include "hy3tool/Problem.h"
+#include "formats/Problem.h"
 
 // Everything in a broadcast data file (text, step flag, chime flag a line, in
 // code page 932) that makes the announcement player refuse it or do what the

@@ -3,7 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-#include "hy3tool/Problem.h"
+#include "formats/Problem.h"
 
 // The text of a CSV file that may come from a UTF-8 editor or from a Japanese
 // spreadsheet: valid UTF-8 (a byte order mark is dropped) is read as UTF-8,

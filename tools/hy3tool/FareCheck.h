@@ -2,7 +2,7 @@
 
 #include <QByteArrayView>
 
-#include "hy3tool/Problem.h"
+#include "formats/Problem.h"
 
 // Everything in a fare file that the program refuses, would show wrongly, or
 // that would not survive export and import unchanged. Problems are numbered

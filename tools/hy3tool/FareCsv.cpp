@@ -5,7 +5,7 @@
 
 #include "formats/Cp932.h"
 #include "hy3tool/Cp932Text.h"
-#include "hy3tool/Csv.h"
+#include "formats/Csv.h"
 
 namespace fare_csv {
 namespace {

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "hy3tool/Problem.h"
+#include "formats/Problem.h"
 #include "formats/StopTable.h"
 
 // Fare tables as CSV for data authors: one row per stop, in stop order, with

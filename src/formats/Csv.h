@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "hy3tool/Problem.h"
+#include "formats/Problem.h"
 
 // Comma-separated tables as spreadsheets write them: a field that starts with
 // a double quotation mark runs to the matching one and may hold commas, line

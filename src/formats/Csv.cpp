@@ -1,4 +1,4 @@
-#include "hy3tool/Csv.h"
+#include "formats/Csv.h"
 
 #include <optional>
 
