@@ -75,4 +75,15 @@ std::optional<Contents> read(const QString& path) {
     return parse(bytes);
 }
 
+std::optional<QByteArray> write(std::span<const TapeRow> rows) {
+    QByteArray bytes;
+    for (const TapeRow& row : rows) {
+        if (row.Text.contains(u'"') || row.Text.contains(u'\r') || row.Text.contains(u'\n')) return std::nullopt;
+        const QByteArray text = cp932::encode(row.Text);
+        if (cp932::decode(text) != row.Text) return std::nullopt;
+        bytes += '"' + text + "\"," + QByteArray::number(row.StepFlag) + ',' + QByteArray::number(row.ChimeFlag) + "\r\n";
+    }
+    return bytes;
+}
+
 }  // namespace broadcast_file

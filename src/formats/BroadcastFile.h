@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 // A route's broadcast data: one announcement a line, "text,step flag,chime
@@ -38,5 +40,10 @@ std::optional<Contents> parse(QByteArrayView bytes);
 
 // Nothing when the file does not open, is too large, or does not parse.
 std::optional<Contents> read(const QString& path);
+
+// Lines as parse reads them, each text in quotation marks, CR LF line ends.
+// Nothing when a text holds a quotation mark or a line break, which the
+// format cannot carry, or a character code page 932 cannot write.
+std::optional<QByteArray> write(std::span<const TapeRow> rows);
 
 }  // namespace broadcast_file

@@ -1,10 +1,12 @@
-// hy3tool: makes fare files from CSV tables and back, shows them, and checks
-// fare and broadcast data the way the program reads them.
+// hy3tool: makes fare files from CSV tables and back, shows them, checks
+// fare and broadcast data the way the program reads them, and makes routes of
+// GTFS-JP feeds.
 #include <QCoreApplication>
 #include <QStringList>
 
 #include "hy3tool/Commands.h"
 #include "hy3tool/Console.h"
+#include "hy3tool/GtfsCommand.h"
 #include "hy3tool/Usage.h"
 
 namespace {
@@ -25,6 +27,7 @@ int run(QStringList args) {
         return hy3tool::Done;
     }
     const QString command = args.takeFirst();
+    if (command == QStringLiteral("gtfs")) return runGtfs(args);
     const bool cp932 = command == QStringLiteral("export") && args.removeAll(QStringLiteral("--cp932")) > 0;
     for (const QString& arg : args)
         if (arg.startsWith(u'-') && arg.size() > 1) return usageError(QStringLiteral("unknown option %1").arg(arg));
