@@ -8,6 +8,7 @@
 #include "formats/BroadcastFile.h"
 #include "formats/FareFile.h"
 #include "tests/formats/gtfs/TestFeed.h"
+#include "tests/support/QtPrinting.h"
 
 namespace {
 

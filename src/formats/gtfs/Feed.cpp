@@ -77,7 +77,16 @@ public:
                               "wheelchair_boarding", "platform_code"});
         if (!t) return false;
         const int id = t->column("stop_id"), name = t->column("stop_name"), zone = t->column("zone_id");
+        const int position[] = {t->column("stop_lat"), t->column("stop_lon")};
         for (const csv::Row& row : t->rows()) {
+            // Nothing here reads the position, but a program that does may
+            // not take a number with blanks.
+            for (int column : position) {
+                const QString raw = column >= 0 ? row.fields.value(column) : QString();
+                if (raw != raw.trimmed())
+                    problems_.push_back({t->file(), row.line,
+                                         QStringLiteral("\"%1\": blanks around a coordinate").arg(raw), true});
+            }
             Stop stop{FeedTable::field(row, id), FeedTable::field(row, name), FeedTable::field(row, zone)};
             if (stop.id.isEmpty()) {
                 skip(*t, row, u"empty stop_id"_qs);
@@ -89,6 +98,20 @@ public:
             }
         }
         return true;
+    }
+
+    // GTFS-JP's own file about routes; only its references are checked.
+    void routeDetails() {
+        if (!source_.has(u"routes_jp.txt"_qs)) return;
+        const auto t = table(u"routes_jp.txt"_qs, {"route_id"},
+                             {"route_id", "route_update_date", "origin_stop", "via_stop", "destination_stop"});
+        if (!t) return;
+        const int id = t->column("route_id");
+        for (const csv::Row& row : t->rows())
+            if (!routeIndex_.contains(FeedTable::field(row, id)))
+                problems_.push_back({t->file(), row.line,
+                                     QStringLiteral("route_id %1 is not in routes.txt").arg(FeedTable::field(row, id)),
+                                     true});
     }
 
     bool trips(Feed& feed) {
@@ -267,6 +290,7 @@ Loaded load(const FeedSource& source, Part part) {
     const bool read = loader.agencies(*feed) && loader.routes(*feed) && loader.stops(*feed) && loader.trips(*feed) &&
                       loader.stopTimes(*feed) && (part == Part::Timetable || loader.fares(*feed));
     if (!read) return loaded;
+    loader.routeDetails();
     if (part == Part::TimetableFaresReadings) loader.readings(*feed);
     loaded.feed = std::move(feed);
     return loaded;

@@ -7,6 +7,7 @@
 #include "formats/gtfs/FeedSource.h"
 #include "formats/gtfs/Patterns.h"
 #include "tests/formats/gtfs/TestFeed.h"
+#include "tests/support/QtPrinting.h"
 
 namespace {
 
@@ -72,17 +73,22 @@ TEST(GtfsFeed, FolderZipAndZipWithAFolderGiveTheSamePatterns) {
 TEST(GtfsFeed, ReadsFilesAsRealFeedsWriteThem) {
     QTemporaryDir dir;
     TestFeed feed;
-    feed.files["stops.txt"] = "\xEF\xBB\xBFzone_id , stop_name,stop_id\r\n S1 ,\"みなと駅前,北口\", S1\r\n"
+    feed.files["stops.txt"] = "\xEF\xBB\xBFzone_id , stop_name,stop_id,stop_lat\r\n S1 ,\"みなと駅前,北口\", S1,35.5 \r\n"
                               "S2,市役所前,S2\r\nS3,中央公園,S3\r\nS4 , 港車庫 ,S4\r\n";
     feed.files["trips.txt"] = "route_id,service_id,trip_id,trip_headsign,wheelchair_accesible\nR1,平日,T1,,0\n";
+    feed.files["routes_jp.txt"] = "route_id,route_update_date\nR1,20170401\nR1-1,20170401\n";
     feed.writeFolder(dir.path());
     const Opened o = load(dir.path());
     ASSERT_TRUE(o.loaded.feed);
     EXPECT_EQ(summary(*o.loaded.feed), QStringList{"R1/1 T1 → 港車庫: みなと駅前,北口 市役所前 中央公園 港車庫"});
-    const QStringList problems = described(o.loaded.problems);
-    EXPECT_TRUE(problems.contains("trips.txt:1: warning: column wheelchair_accesible is no column of this file; "
-                                  "wheelchair_accessible misspelt?"))
-        << problems.join('\n').toStdString();
+    FeedProblems warnings;
+    std::copy_if(o.loaded.problems.begin(), o.loaded.problems.end(), std::back_inserter(warnings),
+                 [](const FeedProblem& p) { return p.warning; });
+    EXPECT_EQ(described(warnings),
+              (QStringList{"stops.txt:2: warning: \"35.5 \": blanks around a coordinate",
+                           "trips.txt:1: warning: column wheelchair_accesible is no column of this file; "
+                           "wheelchair_accessible misspelt?",
+                           "routes_jp.txt:3: warning: route_id R1-1 is not in routes.txt"}));
 }
 
 TEST(GtfsFeed, BadFeedsAreNamedByFileAndLine) {
