@@ -3,14 +3,20 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include "formats/Cp932.h"
 #include "soundsynth/FileOutput.h"
 #include "formats/Options.h"
+#include "formats/ReadingsFile.h"
 #include "sound/SoundSink.h"
 #include "sound/TapeControls.h"
 #include "sound/mdlM_Tape.h"
 
 namespace {
+
+using readings_file::Reading;
+using Readings = std::vector<Reading>;
 
 // The panel and the sound channels in one. What they and the engine are
 // asked goes to one log, so the order shows.
@@ -26,12 +32,14 @@ struct Panel : SoundSink, TapeControls {
 
 // It fails to take the text "fail".
 struct Engine : TextToSpeech {
-    explicit Engine(QStringList& log) : log(log) {}
+    Engine(QStringList& log, std::optional<Readings>& readings) : log(log), readings(readings) {}
     void speak(const QString& text) override { log << u"speak "_qs + text; }
     void stop() override { log << u"stop"_qs; }
     qint32 state() const override { return log.value(log.size() - 1) == u"speak fail"_qs ? Failed : Speaking; }
     void showVoiceDialog(QWidget*, const QString& title) override { log << u"dialog "_qs + title; }
+    void setReadings(Readings set) override { readings = std::move(set); }
     QStringList& log;
+    std::optional<Readings>& readings;
 };
 
 class Tape : public ::testing::Test {
@@ -56,8 +64,11 @@ protected:
     Panel panel;
     QString os = u"Linux"_qs;
     bool engineWorks = true;
+    std::optional<Readings> readings;  // what the engine was last given
     mdlM_Tape tape{options, panel, panel,
-                   [this] { return std::unique_ptr<TextToSpeech>(engineWorks ? new Engine(panel.log) : nullptr); },
+                   [this] {
+                       return std::unique_ptr<TextToSpeech>(engineWorks ? new Engine(panel.log, readings) : nullptr);
+                   },
                    [this] { return os; }};
 };
 
