@@ -154,6 +154,32 @@ TEST_F(Tape, TheEngineAndTheSystemDecideTheGroup) {
     EXPECT_EQ(taken(), "always.wav S3 -1");
 }
 
+// The readings next to the broadcast files, in any letter case, reach the
+// engine with each load, and an engine made after it; the rows it cannot use
+// are left out. Another route's folder without them, or a route that does not
+// load, leaves none of them.
+TEST_F(Tape, HandsTheFoldersReadingsToTheEngine) {
+    const Readings good{{u"母恋駅前"_qs, u"ぼこいえきまえ"_qs}, {u"御崎"_qs, u"みさき"_qs}};
+    ASSERT_TRUE(sound_synth::writeFile(dir.filePath(u"READINGS.CSV"_qs),
+                                       "表記,よみ\n母恋駅前,ぼこいえきまえ\n室蘭,muroran\n御崎,みさき\n"));
+    QTemporaryDir other;
+    ASSERT_TRUE(sound_synth::writeFile(other.filePath(u"5tp.csv"_qs), "x,0,0"));
+    const struct { const char* step; bool engineWorks; std::optional<Readings> given; } steps[] = {
+        {"load", true, good}, {"load other", true, Readings{}}, {"load", true, good}, {"load missing", true, Readings{}},
+        {"new engine", false, std::nullopt}, {"load", false, std::nullopt}, {"new engine", true, good},
+    };
+    for (const auto& [step, works, given] : steps) {
+        SCOPED_TRACE(step);
+        engineWorks = works;
+        readings.reset();
+        const std::string what = step;
+        what == "new engine" ? tape.TapeInitEngine()
+        : what == "load"     ? load(u"a,0,0"_qs)
+                             : tape.TapeLoad(what == "load other" ? other.path() : dir.path(), u"5"_qs);
+        EXPECT_EQ(readings, given);
+    }
+}
+
 TEST(TapeFileExists, FindsOrdinaryFilesOnly) {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(u"folder"_qs);
