@@ -1,5 +1,6 @@
 #include "fares/RouteFiles.h"
 
+#include "formats/ReadingsFile.h"
 #include "platform/FilePath.h"
 
 namespace route_files {
@@ -19,6 +20,10 @@ QString fareFile(const QString& folder, const QString& routeText) {
 
 QString broadcastFile(const QString& folder, const QString& routeText) {
     return file_path::findIgnoringCase(folder, number(routeText) + QStringLiteral("tp.csv"));
+}
+
+QString readingsFile(const QString& folder) {
+    return file_path::findIgnoringCase(folder, readings_file::kFileName);
 }
 
 }  // namespace route_files

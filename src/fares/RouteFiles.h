@@ -15,5 +15,8 @@ QString number(const QString& routeText);
 QString fareFile(const QString& folder, const QString& routeText);
 // The broadcast data file "<number>tp.csv" in the broadcast data folder.
 QString broadcastFile(const QString& folder, const QString& routeText);
+// How the announcements read names, "readings.csv" in the broadcast data
+// folder, one for all its routes.
+QString readingsFile(const QString& folder);
 
 }  // namespace route_files

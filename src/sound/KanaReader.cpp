@@ -18,6 +18,12 @@ struct KanaReader::Token {
     QString pronunciation; // empty when the dictionary has none
 };
 
+// A name found in a text, in UTF-16 positions.
+struct KanaReader::Span {
+    qsizetype begin = 0, end = 0;
+    const Name* name = nullptr;
+};
+
 namespace {
 
 bool isAsciiDigits(const QString& text) {
@@ -29,6 +35,8 @@ bool isAsciiDigits(const QString& text) {
 
 bool isKatakana(QChar c) { return c >= u'ァ' && c <= u'ヺ'; }
 bool isHiragana(QChar c) { return c >= u'ぁ' && c <= u'ゖ'; }
+// What MeCab skips before a word (the dictionary's blanks).
+bool isMecabBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v'; }
 bool isLatin(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
 
 QString spellLatin(QChar c) {
@@ -146,10 +154,94 @@ KanaReader::~KanaReader() {
     tagger_.reset();
 }
 
-std::vector<KanaReader::Token> KanaReader::tokenize(const QString& text) {
+void KanaReader::setReadings(const std::vector<readings_file::Reading>& readings) {
+    names_.clear();
+    for (const readings_file::Reading& reading : readings) {
+        const QString name = reading.name.normalized(QString::NormalizationForm_KC).trimmed();
+        // Nothing longer than a name could be: MeCab compares features in
+        // buffers of 8 KB and counts a word's bytes in 16 bits.
+        constexpr qsizetype MaxLength = 256;
+        if (name.isEmpty() || name.size() > MaxLength || reading.kana.size() > MaxLength ||
+            !readings_file::isReading(reading.kana))
+            continue;
+        std::vector<Name>& sameStart = names_[name.front()];
+        if (std::any_of(sameStart.begin(), sameStart.end(), [&](const Name& n) { return n.text == name; })) continue;
+        QString katakana = reading.kana;
+        for (QChar& c : katakana)
+            if (isHiragana(c)) c = QChar(c.unicode() + (u'ァ' - u'ぁ'));
+        // A place name read as given. The base form is left open so that the
+        // dictionary's own word or its class of unknown place names can
+        // stand there: a word MeCab makes of the constraint alone meets its
+        // neighbours as a sentence boundary would, and と after it turns
+        // into a filler, 行 into くだり.
+        sameStart.push_back({name, katakana, (u"名詞,固有名詞,地域,一般,*,*,*,"_qs + katakana + u',' + katakana).toUtf8()});
+    }
+    for (std::vector<Name>& sameStart : names_)
+        std::stable_sort(sameStart.begin(), sameStart.end(),
+                         [](const Name& a, const Name& b) { return a.text.size() > b.text.size(); });
+}
+
+// Every place a name occurs, then the longest taken first, each where no
+// longer one lies; in the order of the text.
+std::vector<KanaReader::Span> KanaReader::namesIn(const QString& text) const {
+    std::vector<Span> found;
+    if (names_.isEmpty()) return found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto sameStart = names_.constFind(text[i]);
+        if (sameStart == names_.cend()) continue;
+        for (const Name& name : *sameStart) {
+            const qsizetype end = i + name.text.size();
+            // Not half a character (a name ending in the first half of a pair).
+            if (QStringView(text).sliced(i).startsWith(name.text) && !(end < text.size() && text[end].isLowSurrogate()))
+                found.push_back({i, end, &name});
+        }
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Span& a, const Span& b) { return a.end - a.begin > b.end - b.begin; });
+    std::vector<bool> taken(size_t(text.size()));
+    std::vector<Span> spans;
+    for (const Span& span : found) {
+        const auto from = taken.begin() + span.begin, to = taken.begin() + span.end;
+        if (std::find(from, to, true) != to) continue;
+        std::fill(from, to, true);
+        spans.push_back(span);
+    }
+    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
+    return spans;
+}
+
+// MeCab's own analysis, each name held to one word of its feature: the
+// dictionaries still decide the rest of the text, in context.
+std::vector<KanaReader::Token> KanaReader::tokenize(const QString& text, const std::vector<Span>& names) {
     std::vector<Token> tokens;
     const QByteArray utf8 = text.toUtf8();
     lattice_->set_sentence(utf8.constData());
+    // Where each name's word starts, in bytes, and how it is read. A word
+    // of the unknown class carries no pronunciation of its own.
+    std::vector<std::pair<size_t, const QString*>> spoken;
+    // MeCab reads up to the first NUL.
+    const auto length = qsizetype(qstrlen(utf8.constData()));
+    if (!names.empty()) {
+        // MeCab counts in UTF-8 bytes.
+        std::vector<size_t> byteAt(size_t(text.size()) + 1);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
+            byteAt[size_t(i) + 1] = byteAt[size_t(i)] + (c < 0x80 ? 1 : c < 0x800 || QChar::isSurrogate(c) ? 2 : 3);
+        }
+        qsizetype previousEnd = 0;
+        for (const Span& name : names) {
+            auto begin = qsizetype(byteAt[size_t(name.begin)]);
+            const auto end = qsizetype(byteAt[size_t(name.end)]);
+            if (end > length) break;
+            spoken.push_back({size_t(begin), &name.name->kana});
+            // Blanks before a word are part of it for MeCab. A constraint
+            // that began after them would end the program (MeCab dies when
+            // no word can start where it looks for one).
+            while (begin > previousEnd && isMecabBlank(utf8[begin - 1])) --begin;
+            lattice_->set_feature_constraint(size_t(begin), size_t(end), name.name->feature.constData());
+            previousEnd = end;
+        }
+    }
     if (!tagger_->parse(lattice_.get())) return tokens;
     for (const MeCab::Node* node = lattice_->bos_node(); node; node = node->next) {
         if (node->stat == MECAB_BOS_NODE || node->stat == MECAB_EOS_NODE) continue;
@@ -157,6 +249,9 @@ std::vector<KanaReader::Token> KanaReader::tokenize(const QString& text) {
         Token token{QString::fromUtf8(node->surface, node->length), features.value(0), features.value(1), {}};
         // Known words carry reading and pronunciation as features 8 and 9.
         if (features.size() > 8 && features[8] != u"*") token.pronunciation = features[8];
+        const size_t at = size_t(node->surface - lattice_->sentence());
+        for (const auto& [begin, kana] : spoken)
+            if (begin == at) token.pronunciation = *kana;
         tokens.push_back(std::move(token));
     }
     return tokens;
@@ -189,7 +284,7 @@ QString KanaReader::read(const QString& text) {
     static const QRegularExpression Separator(u"(?<=\\d),(?=\\d{3}(?!\\d))"_qs);
     normal.remove(Separator);
 
-    const std::vector<Token> tokens = tokenize(normal);
+    const std::vector<Token> tokens = tokenize(normal, namesIn(normal));
     Output out;
     bool afterPrefix = false;
     for (size_t i = 0; i < tokens.size(); ++i) {

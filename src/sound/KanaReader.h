@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 #include <memory>
+#include <vector>
+
+#include "formats/ReadingsFile.h"
 
 namespace MeCab {
 class Model;
@@ -24,13 +28,27 @@ public:
 
     QString read(const QString& text);
 
+    // How names are read from now on, whatever the dictionaries would say;
+    // replaces the previous set. Where names overlap in a text, the longer wins.
+    void setReadings(const std::vector<readings_file::Reading>& readings);
+
 private:
     struct Token;
+    struct Name {
+        QString text;       // NFKC, as the text it is found in
+        QString kana;       // katakana
+        QByteArray feature; // the word MeCab is to take it for
+    };
+    struct Span;
     KanaReader() = default;
-    std::vector<Token> tokenize(const QString& text);
+    std::vector<Span> namesIn(const QString& text) const;
+    std::vector<Token> tokenize(const QString& text, const std::vector<Span>& names = {});
     QString readUnknown(const QString& surface);
 
     std::unique_ptr<MeCab::Model> model_;
     std::unique_ptr<MeCab::Tagger> tagger_;
     std::unique_ptr<MeCab::Lattice> lattice_;
+    // By first character, longest first. MeCab keeps pointers to the
+    // features while it parses.
+    QHash<QChar, std::vector<Name>> names_;
 };

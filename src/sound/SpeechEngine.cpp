@@ -120,6 +120,8 @@ qint32 SpeechEngine::state() const {
     return device_.isPlaying(AudioDevice::SpeechChannel) ? Speaking : Idle;
 }
 
+void SpeechEngine::setReadings(std::vector<readings_file::Reading> readings) { reader_->setReadings(readings); }
+
 void SpeechEngine::showVoiceDialog(QWidget* owner, const QString& title) {
     VoiceDialog dialog(owner, title, settings_, offeredVariants(japanese_voice::variants()),
                        [this](const VoiceSettings& trial) {

@@ -33,6 +33,7 @@ public:
     void speak(const QString& text) override;
     void stop() override;
     qint32 state() const override;
+    void setReadings(std::vector<readings_file::Reading> readings) override;
     void showVoiceDialog(QWidget* owner, const QString& title) override;
 
     const VoiceSettings& voiceSettings() const { return settings_; }

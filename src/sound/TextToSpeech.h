@@ -3,10 +3,14 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <vector>
+
+#include "formats/ReadingsFile.h"
+
 class QWidget;
 
 // What the announcements need of a speech engine: speak, stop, a state
-// query and the engine's own voice-settings dialog.
+// query, how names are read and the engine's own voice-settings dialog.
 class TextToSpeech {
 public:
     // The state query's answers.
@@ -22,6 +26,8 @@ public:
     virtual void speak(const QString& text) = 0;
     virtual void stop() = 0;
     virtual qint32 state() const = 0;
+    // How names are read from now on; replaces the previous set.
+    virtual void setReadings(std::vector<readings_file::Reading> readings) = 0;
     // Modal to `owner`.
     virtual void showVoiceDialog(QWidget* owner, const QString& title) = 0;
 };

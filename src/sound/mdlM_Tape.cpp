@@ -1,6 +1,7 @@
 #include "sound/mdlM_Tape.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "formats/Options.h"
@@ -14,6 +15,19 @@ namespace {
 const QString Available = u"音合使用可"_qs;
 const QString Unavailable = u"音合使用不可"_qs;
 const QString DialogTitle = u"音声の調節"_qs;
+
+// The readings next to the broadcast files; none when there is no such file
+// or it cannot be read. Rows with a problem are left out, with nowhere to
+// report them.
+std::vector<readings_file::Reading> readReadings(const QString& folder) {
+    // Far more than the names of any network.
+    constexpr qint64 MaxBytes = 16 * 1024 * 1024;
+    QFile file(route_files::readingsFile(folder));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxBytes) return {};
+    const QByteArray bytes = file.read(MaxBytes + 1);
+    if (bytes.size() > MaxBytes || file.error() != QFileDevice::NoError) return {};
+    return readings_file::parse(bytes).readings;
+}
 
 }  // namespace
 
@@ -33,6 +47,7 @@ void mdlM_Tape::TapeInitEngine() {
     engine_.reset();
     if (!onUnsupportedOs() && createEngine_) engine_ = createEngine_();
     engineAvailable_ = engine_ != nullptr;
+    if (engine_) engine_->setReadings(readings_);
     controls_.setTapeGroupCaption(engineAvailable_ ? Available : Unavailable);
     controls_.setTapeGroupEnabled(engineAvailable_);
 }
@@ -40,6 +55,9 @@ void mdlM_Tape::TapeInitEngine() {
 void mdlM_Tape::TapeLoad(const QString& folder, const QString& route) {
     if (onUnsupportedOs()) return;
     const auto contents = broadcast_file::read(route_files::broadcastFile(folder, route));
+    // The previous route's readings go in any case.
+    readings_ = contents ? readReadings(folder) : std::vector<readings_file::Reading>();
+    if (engine_) engine_->setReadings(readings_);
     if (!contents) {
         rows_.clear();
         position_ = 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "formats/BroadcastFile.h"
+#include "formats/ReadingsFile.h"
 #include "sound/TextToSpeech.h"
 
 class Options;
@@ -63,6 +64,8 @@ private:
     OsInfo osInfo_;
 
     std::vector<broadcast_file::TapeRow> rows_;
+    // The loaded route's, kept for an engine made after the load.
+    std::vector<readings_file::Reading> readings_;
     qint32 position_ = 0;
     bool engineAvailable_ = false;
     std::unique_ptr<TextToSpeech> engine_;

@@ -3,14 +3,20 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include "formats/Cp932.h"
 #include "soundsynth/FileOutput.h"
 #include "formats/Options.h"
+#include "formats/ReadingsFile.h"
 #include "sound/SoundSink.h"
 #include "sound/TapeControls.h"
 #include "sound/mdlM_Tape.h"
 
 namespace {
+
+using readings_file::Reading;
+using Readings = std::vector<Reading>;
 
 // The panel and the sound channels in one. What they and the engine are
 // asked goes to one log, so the order shows.
@@ -26,12 +32,14 @@ struct Panel : SoundSink, TapeControls {
 
 // It fails to take the text "fail".
 struct Engine : TextToSpeech {
-    explicit Engine(QStringList& log) : log(log) {}
+    Engine(QStringList& log, std::optional<Readings>& readings) : log(log), readings(readings) {}
     void speak(const QString& text) override { log << u"speak "_qs + text; }
     void stop() override { log << u"stop"_qs; }
     qint32 state() const override { return log.value(log.size() - 1) == u"speak fail"_qs ? Failed : Speaking; }
     void showVoiceDialog(QWidget*, const QString& title) override { log << u"dialog "_qs + title; }
+    void setReadings(Readings set) override { readings = std::move(set); }
     QStringList& log;
+    std::optional<Readings>& readings;
 };
 
 class Tape : public ::testing::Test {
@@ -56,8 +64,11 @@ protected:
     Panel panel;
     QString os = u"Linux"_qs;
     bool engineWorks = true;
+    std::optional<Readings> readings;  // what the engine was last given
     mdlM_Tape tape{options, panel, panel,
-                   [this] { return std::unique_ptr<TextToSpeech>(engineWorks ? new Engine(panel.log) : nullptr); },
+                   [this] {
+                       return std::unique_ptr<TextToSpeech>(engineWorks ? new Engine(panel.log, readings) : nullptr);
+                   },
                    [this] { return os; }};
 };
 
@@ -141,6 +152,32 @@ TEST_F(Tape, TheEngineAndTheSystemDecideTheGroup) {
     tape.TapeStop();
     tape.TapeVoiceDialog(nullptr);
     EXPECT_EQ(taken(), "always.wav S3 -1");
+}
+
+// The readings next to the broadcast files, in any letter case, reach the
+// engine with each load, and an engine made after it; the rows it cannot use
+// are left out. Another route's folder without them, or a route that does not
+// load, leaves none of them.
+TEST_F(Tape, HandsTheFoldersReadingsToTheEngine) {
+    const Readings good{{u"母恋駅前"_qs, u"ぼこいえきまえ"_qs}, {u"御崎"_qs, u"みさき"_qs}};
+    ASSERT_TRUE(sound_synth::writeFile(dir.filePath(u"READINGS.CSV"_qs),
+                                       "表記,よみ\n母恋駅前,ぼこいえきまえ\n室蘭,muroran\n御崎,みさき\n"));
+    QTemporaryDir other;
+    ASSERT_TRUE(sound_synth::writeFile(other.filePath(u"5tp.csv"_qs), "x,0,0"));
+    const struct { const char* step; bool engineWorks; std::optional<Readings> given; } steps[] = {
+        {"load", true, good}, {"load other", true, Readings{}}, {"load", true, good}, {"load missing", true, Readings{}},
+        {"new engine", false, std::nullopt}, {"load", false, std::nullopt}, {"new engine", true, good},
+    };
+    for (const auto& [step, works, given] : steps) {
+        SCOPED_TRACE(step);
+        engineWorks = works;
+        readings.reset();
+        const std::string what = step;
+        what == "new engine" ? tape.TapeInitEngine()
+        : what == "load"     ? load(u"a,0,0"_qs)
+                             : tape.TapeLoad(what == "load other" ? other.path() : dir.path(), u"5"_qs);
+        EXPECT_EQ(readings, given);
+    }
 }
 
 TEST(TapeFileExists, FindsOrdinaryFilesOnly) {

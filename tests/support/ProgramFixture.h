@@ -40,6 +40,7 @@ public:
     void speak(const QString& text) override { spoken_.push_back(text); }
     void stop() override {}
     qint32 state() const override { return Idle; }
+    void setReadings(std::vector<readings_file::Reading>) override {}
     void showVoiceDialog(QWidget*, const QString&) override {}
 
 private:
