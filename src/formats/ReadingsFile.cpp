@@ -37,8 +37,9 @@ QString decodeLines(QByteArrayView bytes, Problems& problems) {
 }  // namespace
 
 bool isReading(QStringView kana) {
-    return !kana.isEmpty() && std::all_of(kana.begin(), kana.end(), [](QChar c) {
-        return (c >= u'ぁ' && c <= u'ゖ') || (c >= u'ァ' && c <= u'ヺ') || c == u'ー';
+    // A name of two parts (みたら・水族館前) is often read with its dot.
+    return kana.count(u'・') < kana.size() && std::all_of(kana.begin(), kana.end(), [](QChar c) {
+        return (c >= u'ぁ' && c <= u'ゖ') || (c >= u'ァ' && c <= u'ヺ') || c == u'ー' || c == u'・';
     });
 }
 

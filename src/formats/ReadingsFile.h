@@ -38,7 +38,7 @@ Parsed parse(QByteArrayView bytes);
 // UTF-8 without byte order mark.
 QByteArray write(std::span<const Reading> readings);
 
-// Hiragana, katakana and ー only, and not empty.
+// Hiragana, katakana, ー and ・ only, and not only ・.
 bool isReading(QStringView kana);
 
 }  // namespace readings_file

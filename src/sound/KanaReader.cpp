@@ -166,7 +166,9 @@ void KanaReader::setReadings(const std::vector<readings_file::Reading>& readings
             continue;
         std::vector<Name>& sameStart = names_[name.front()];
         if (std::any_of(sameStart.begin(), sameStart.end(), [&](const Name& n) { return n.text == name; })) continue;
+        // The dot between the parts of a name is not spoken.
         QString katakana = reading.kana;
+        katakana.remove(u'・');
         for (QChar& c : katakana)
             if (isHiragana(c)) c = QChar(c.unicode() + (u'ァ' - u'ぁ'));
         // A place name read as given. The base form is left open so that the

@@ -49,8 +49,9 @@ TEST(ReadingsFile, WritesWhatItReadsBack) {
 }
 
 TEST(ReadingsFile, ReadingsAreKanaOnly) {
-    for (const char16_t* kana : {u"ぼこい", u"ボコイ", u"ぁゖァヺー"}) EXPECT_TRUE(readings_file::isReading(kana));
-    for (const char16_t* kana : {u"", u"ぼこい駅", u"ﾎﾞｺｲ", u"ぼ こい", u"・", u"ゝ", u"ab"})
+    for (const char16_t* kana : {u"ぼこい", u"ボコイ", u"ぁゖァヺー", u"みたら・すいぞくかん"})
+        EXPECT_TRUE(readings_file::isReading(kana));
+    for (const char16_t* kana : {u"", u"ぼこい駅", u"ﾎﾞｺｲ", u"ぼ こい", u"・・", u"ゝ", u"ab"})
         EXPECT_FALSE(readings_file::isReading(kana)) << QString::fromUtf16(kana).toStdString();
 }
 

@@ -97,7 +97,7 @@ TEST_F(Speech, NamesAreReadAsTheReadingsSay) {
     };
     const std::vector<readings_file::Reading> readings{
         {u"御崎"_qs, u"みさき"_qs},      {u"母恋"_qs, u"ぼこい"_qs},           {u"母恋駅前"_qs, u"ボコイエキマエ"_qs},
-        {u"ＡＥＯＮ前"_qs, u"いおんまえ"_qs}, {u"NHK前"_qs, u"えぬえっちけーまえ"_qs}, {u"祝津"_qs, u"しゅくづ"_qs}};
+        {u"ＡＥＯＮ前"_qs, u"いおんまえ"_qs}, {u"NHK前"_qs, u"えぬえっちけーまえ"_qs}, {u"祝津"_qs, u"しゅく・づ"_qs}};  // the dot is not spoken
     for (const auto& set : {std::vector<readings_file::Reading>{}, readings, {}}) {
         engine->setReadings(set);
         for (const auto& row : rows)
