@@ -1,19 +1,20 @@
 #include "formats/gtfs/FareRules.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace gtfs {
 namespace {
 
 constexpr int kRoute = 1, kOrigin = 2, kDestination = 4;
 
+// Each field led by its length, so that no id can pass for two.
 QString key(int kind, const QString& route, const QString& origin, const QString& destination) {
     QString k;
-    if (kind & kRoute) k += route;
-    k += u'\x1f';
-    if (kind & kOrigin) k += origin;
-    k += u'\x1f';
-    if (kind & kDestination) k += destination;
+    for (const auto& [bit, field] : {std::pair{kRoute, &route}, {kOrigin, &origin}, {kDestination, &destination}}) {
+        const QString& value = (kind & bit) ? *field : QString();
+        k += QString::number(value.size()) + u':' + value;
+    }
     return k;
 }
 

@@ -6,6 +6,8 @@
 
 #include <zip.h>
 
+#include <algorithm>
+
 namespace {
 
 QString zipErrorText(int code) {
@@ -26,8 +28,10 @@ std::unique_ptr<FeedSource> FeedSource::open(const QString& path, QString& error
     const QFileInfo info(path);
     std::unique_ptr<FeedSource> source(new FeedSource);
     if (info.isDir()) {
-        for (const QFileInfo& file : QDir(path).entryInfoList(QDir::Files))
-            source->paths_.insert(file.fileName().toLower(), file.filePath());
+        // Of names that differ in letter case only, the first, as in an archive.
+        for (const QFileInfo& file : QDir(path).entryInfoList(QDir::Files, QDir::Name))
+            if (!source->paths_.contains(file.fileName().toLower()))
+                source->paths_.insert(file.fileName().toLower(), file.filePath());
         return source;
     }
     if (!info.exists()) {
@@ -102,15 +106,17 @@ std::optional<QByteArray> FeedSource::read(const QString& name, QString& error) 
         error = QStringLiteral("%1: cannot be unpacked: %2").arg(name, QString::fromLocal8Bit(zip_strerror(archive_)));
         return std::nullopt;
     }
-    QByteArray bytes(qsizetype(stat.size), Qt::Uninitialized);
-    qsizetype done = 0;
+    // The size an archive declares is not trusted for the allocation: the
+    // buffer grows with what really unpacks, up to the declared size.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::min<zip_uint64_t>(stat.size, zip_uint64_t(16) << 20)));
+    char chunk[64 * 1024];
     zip_int64_t got = 0;
-    while (done < bytes.size() && (got = zip_fread(file, bytes.data() + done, zip_uint64_t(bytes.size() - done))) > 0)
-        done += qsizetype(got);
-    // One more read reaches the end, where the checksum is compared.
-    char extra = 0;
-    if (got >= 0) got = zip_fread(file, &extra, 1);
-    if (got != 0 || done != bytes.size()) {
+    while ((got = zip_fread(file, chunk, sizeof chunk)) > 0) {
+        if (zip_uint64_t(bytes.size()) + zip_uint64_t(got) > stat.size) break;
+        bytes.append(chunk, qsizetype(got));
+    }
+    if (got != 0 || zip_uint64_t(bytes.size()) != stat.size) {
         error = got < 0 ? QStringLiteral("%1: damaged in the archive: %2")
                               .arg(name, QString::fromLocal8Bit(zip_error_strerror(zip_file_get_error(file))))
                         : QStringLiteral("%1: its size in the archive is wrong").arg(name);

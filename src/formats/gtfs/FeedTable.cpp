@@ -1,5 +1,6 @@
 #include "formats/gtfs/FeedTable.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -91,12 +92,11 @@ QString FeedTable::field(const csv::Row& row, int column) {
 }
 
 std::optional<qint64> wholeNumber(const QString& text) {
-    const QString t = text.trimmed();
-    if (t.isEmpty() || std::any_of(t.begin(), t.end(), [](QChar c) { return c.isSpace(); })) return std::nullopt;
+    // Digits, and a fraction of zeros as some exports write prices.
+    static const QRegularExpression Whole(QStringLiteral("^([+-]?\\d+)(\\.0*)?$"));
+    const QRegularExpressionMatch match = Whole.match(text.trimmed());
+    if (!match.hasMatch()) return std::nullopt;
     bool ok = false;
-    const qint64 value = t.toLongLong(&ok);
-    if (ok) return value;
-    const double real = t.toDouble(&ok);
-    if (ok && real == double(qint64(real)) && real > -1e15 && real < 1e15) return qint64(real);
-    return std::nullopt;
+    const qint64 value = match.captured(1).toLongLong(&ok);
+    return ok ? std::optional<qint64>(value) : std::nullopt;
 }

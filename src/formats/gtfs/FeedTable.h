@@ -42,6 +42,7 @@ private:
     std::vector<csv::Row> rows_;
 };
 
-// A whole decimal number, blanks around it allowed; nothing for anything
-// else ("2 10", "", "abc"). A fraction of zero ("210.0") is whole.
+// A whole decimal number that fits 64 bits, blanks around it allowed;
+// nothing for anything else ("2 10", "", "1e3"). A fraction of zeros
+// ("210.0") is whole.
 std::optional<qint64> wholeNumber(const QString& text);

@@ -109,6 +109,8 @@ TEST(GtfsFeed, BadFeedsAreNamedByFileAndLine) {
          "stop_times.txt:3: stop_id S9 is not in stops.txt; trip T1 skipped"},
         {"blank inside a number", "stop_times.txt", "trip_id,stop_id,stop_sequence\nT1,S1,1\nT1,S2,1 0\n", true,
          "stop_times.txt:3: stop_sequence \"1 0\" is no whole number; trip T1 skipped"},
+        {"number too large", "stop_times.txt", "trip_id,stop_id,stop_sequence\nT1,S1,1\nT1,S2,1e80\n", true,
+         "stop_times.txt:3: stop_sequence \"1e80\" is no whole number; trip T1 skipped"},
         {"sequence twice", "stop_times.txt", "trip_id,stop_id,stop_sequence\nT1,S1,1\nT1,S2,1\n", true,
          "stop_times.txt:3: stop_sequence 1 is given twice in trip T1; trip skipped"},
         {"unknown route", "trips.txt", "route_id,trip_id\nR1,T1\nR7,T2\n", true,
