@@ -5,7 +5,7 @@ namespace gtfs_announcements {
 std::vector<broadcast_file::TapeRow> forStops(const QStringList& names, const QString& destination) {
     QString goingTo = destination;
     // Headsigns often say 行き themselves.
-    for (const QString suffix : {QStringLiteral("行き"), QStringLiteral("行")})
+    for (const QString& suffix : {QStringLiteral("行き"), QStringLiteral("行")})
         if (goingTo.endsWith(suffix) && goingTo.size() > suffix.size()) {
             goingTo.chop(suffix.size());
             break;
