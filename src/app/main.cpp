@@ -8,7 +8,7 @@
 #include "platform/QtJapanese.h"
 #include "platform/TerminationSignals.h"
 #include "sound/AudioDevice.h"
-#include "sound/SpeechEngine.h"
+#include "sound/SpeechChoice.h"
 #include "sound/mdlSndAPI.h"
 
 int main(int argc, char** argv) {
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     AudioDevice device;
     mdlSndAPI soundApi(device);
     SndApiSound sound(soundApi);
-    Program program({messages, sound, [&device] { return SpeechEngine::create(device); },
+    Program program({messages, sound, [&device] { return chooseSpeechEngine(device); },
                      QCoreApplication::applicationFilePath(),
                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)});
     program.start();

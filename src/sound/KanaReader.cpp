@@ -7,6 +7,7 @@
 #include <mecab.h>
 
 #include <algorithm>
+#include <deque>
 #include <vector>
 
 #include "sound/NumberReading.h"
@@ -16,12 +17,6 @@ struct KanaReader::Token {
     QString partOfSpeech;  // the first feature
     QString subclass;      // the second
     QString pronunciation; // empty when the dictionary has none
-};
-
-// A name found in a text, in UTF-16 positions.
-struct KanaReader::Span {
-    qsizetype begin = 0, end = 0;
-    const Name* name = nullptr;
 };
 
 namespace {
@@ -36,6 +31,14 @@ bool isAsciiDigits(const QString& text) {
 bool isKatakana(QChar c) { return c >= u'ァ' && c <= u'ヺ'; }
 bool isHiragana(QChar c) { return c >= u'ぁ' && c <= u'ゖ'; }
 // What MeCab skips before a word (the dictionary's blanks).
+// A place name read as given. The base form is left open so that the
+// dictionary's own word or its class of unknown place names can stand there: a
+// word MeCab makes of the constraint alone meets its neighbours as a sentence
+// boundary would, and と after it turns into a filler, 行 into くだり.
+QByteArray placeName(const QString& katakana) {
+    return (u"名詞,固有名詞,地域,一般,*,*,*,"_qs + katakana + u',' + katakana).toUtf8();
+}
+
 bool isMecabBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v'; }
 bool isLatin(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
 
@@ -154,73 +157,19 @@ KanaReader::~KanaReader() {
     tagger_.reset();
 }
 
-void KanaReader::setReadings(const std::vector<readings_file::Reading>& readings) {
-    names_.clear();
-    for (const readings_file::Reading& reading : readings) {
-        const QString name = reading.name.normalized(QString::NormalizationForm_KC).trimmed();
-        // Nothing longer than a name could be: MeCab compares features in
-        // buffers of 8 KB and counts a word's bytes in 16 bits.
-        constexpr qsizetype MaxLength = 256;
-        if (name.isEmpty() || name.size() > MaxLength || reading.kana.size() > MaxLength ||
-            !readings_file::isReading(reading.kana))
-            continue;
-        std::vector<Name>& sameStart = names_[name.front()];
-        if (std::any_of(sameStart.begin(), sameStart.end(), [&](const Name& n) { return n.text == name; })) continue;
-        // The dot between the parts of a name is not spoken.
-        QString katakana = reading.kana;
-        katakana.remove(u'・');
-        for (QChar& c : katakana)
-            if (isHiragana(c)) c = QChar(c.unicode() + (u'ァ' - u'ぁ'));
-        // A place name read as given. The base form is left open so that the
-        // dictionary's own word or its class of unknown place names can
-        // stand there: a word MeCab makes of the constraint alone meets its
-        // neighbours as a sentence boundary would, and と after it turns
-        // into a filler, 行 into くだり.
-        sameStart.push_back({name, katakana, (u"名詞,固有名詞,地域,一般,*,*,*,"_qs + katakana + u',' + katakana).toUtf8()});
-    }
-    for (std::vector<Name>& sameStart : names_)
-        std::stable_sort(sameStart.begin(), sameStart.end(),
-                         [](const Name& a, const Name& b) { return a.text.size() > b.text.size(); });
-}
-
-// Every place a name occurs, then the longest taken first, each where no
-// longer one lies; in the order of the text.
-std::vector<KanaReader::Span> KanaReader::namesIn(const QString& text) const {
-    std::vector<Span> found;
-    if (names_.isEmpty()) return found;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const auto sameStart = names_.constFind(text[i]);
-        if (sameStart == names_.cend()) continue;
-        for (const Name& name : *sameStart) {
-            const qsizetype end = i + name.text.size();
-            // Not half a character (a name ending in the first half of a pair).
-            if (QStringView(text).sliced(i).startsWith(name.text) && !(end < text.size() && text[end].isLowSurrogate()))
-                found.push_back({i, end, &name});
-        }
-    }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Span& a, const Span& b) { return a.end - a.begin > b.end - b.begin; });
-    std::vector<bool> taken(size_t(text.size()));
-    std::vector<Span> spans;
-    for (const Span& span : found) {
-        const auto from = taken.begin() + span.begin, to = taken.begin() + span.end;
-        if (std::find(from, to, true) != to) continue;
-        std::fill(from, to, true);
-        spans.push_back(span);
-    }
-    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
-    return spans;
-}
+void KanaReader::setReadings(const std::vector<readings_file::Reading>& readings) { names_.set(readings); }
 
 // MeCab's own analysis, each name held to one word of its feature: the
 // dictionaries still decide the rest of the text, in context.
-std::vector<KanaReader::Token> KanaReader::tokenize(const QString& text, const std::vector<Span>& names) {
+std::vector<KanaReader::Token> KanaReader::tokenize(const QString& text, const std::vector<NameReadings::Span>& names) {
     std::vector<Token> tokens;
     const QByteArray utf8 = text.toUtf8();
     lattice_->set_sentence(utf8.constData());
     // Where each name's word starts, in bytes, and how it is read. A word
     // of the unknown class carries no pronunciation of its own.
     std::vector<std::pair<size_t, const QString*>> spoken;
+    // MeCab keeps pointers to the features while it parses.
+    std::deque<QByteArray> held;
     // MeCab reads up to the first NUL.
     const auto length = qsizetype(qstrlen(utf8.constData()));
     if (!names.empty()) {
@@ -231,16 +180,16 @@ std::vector<KanaReader::Token> KanaReader::tokenize(const QString& text, const s
             byteAt[size_t(i) + 1] = byteAt[size_t(i)] + (c < 0x80 ? 1 : c < 0x800 || QChar::isSurrogate(c) ? 2 : 3);
         }
         qsizetype previousEnd = 0;
-        for (const Span& name : names) {
+        for (const NameReadings::Span& name : names) {
             auto begin = qsizetype(byteAt[size_t(name.begin)]);
             const auto end = qsizetype(byteAt[size_t(name.end)]);
             if (end > length) break;
-            spoken.push_back({size_t(begin), &name.name->kana});
+            spoken.push_back({size_t(begin), name.kana});
             // Blanks before a word are part of it for MeCab. A constraint
             // that began after them would end the program (MeCab dies when
             // no word can start where it looks for one).
             while (begin > previousEnd && isMecabBlank(utf8[begin - 1])) --begin;
-            lattice_->set_feature_constraint(size_t(begin), size_t(end), name.name->feature.constData());
+            lattice_->set_feature_constraint(size_t(begin), size_t(end), held.emplace_back(placeName(*name.kana)).constData());
             previousEnd = end;
         }
     }
@@ -286,7 +235,7 @@ QString KanaReader::read(const QString& text) {
     static const QRegularExpression Separator(u"(?<=\\d),(?=\\d{3}(?!\\d))"_qs);
     normal.remove(Separator);
 
-    const std::vector<Token> tokens = tokenize(normal, namesIn(normal));
+    const std::vector<Token> tokens = tokenize(normal, names_.find(normal));
     Output out;
     bool afterPrefix = false;
     for (size_t i = 0; i < tokens.size(); ++i) {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 
 #include <memory>
 #include <vector>
 
 #include "formats/ReadingsFile.h"
+#include "sound/NameReadings.h"
 
 namespace MeCab {
 class Model;
@@ -34,21 +34,12 @@ public:
 
 private:
     struct Token;
-    struct Name {
-        QString text;       // NFKC, as the text it is found in
-        QString kana;       // katakana
-        QByteArray feature; // the word MeCab is to take it for
-    };
-    struct Span;
     KanaReader() = default;
-    std::vector<Span> namesIn(const QString& text) const;
-    std::vector<Token> tokenize(const QString& text, const std::vector<Span>& names = {});
+    std::vector<Token> tokenize(const QString& text, const std::vector<NameReadings::Span>& names = {});
     QString readUnknown(const QString& surface);
 
     std::unique_ptr<MeCab::Model> model_;
     std::unique_ptr<MeCab::Tagger> tagger_;
     std::unique_ptr<MeCab::Lattice> lattice_;
-    // By first character, longest first. MeCab keeps pointers to the
-    // features while it parses.
-    QHash<QChar, std::vector<Name>> names_;
+    NameReadings names_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <vector>
@@ -30,4 +31,7 @@ public:
     virtual void setReadings(std::vector<readings_file::Reading> readings) = 0;
     // Modal to `owner`.
     virtual void showVoiceDialog(QWidget* owner, const QString& title) = 0;
+    // The texts that may be spoken next (a route's broadcast data), for an
+    // engine that renders ahead; replaces the previous set.
+    virtual void prepare(const QStringList& texts) { (void)texts; }
 };

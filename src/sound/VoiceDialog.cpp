@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -27,6 +28,8 @@ VoiceDialog::VoiceDialog(QWidget* owner, const QString& title, const VoiceSettin
                          std::function<void(const VoiceSettings&)> tryOut)
     : QDialog(owner) {
     setWindowTitle(title);
+    auto* engine = new QLabel(u"espeak-ng"_qs, this);
+    engine->setObjectName(u"engine"_qs);
     variant_ = new QComboBox(this);
     variant_->setObjectName(u"variant"_qs);
     for (const auto& [id, caption] : variants) variant_->addItem(caption, id);
@@ -36,6 +39,7 @@ VoiceDialog::VoiceDialog(QWidget* owner, const QString& title, const VoiceSettin
     volume_ = slider(this, "volume", 0, VoiceSettings::MaxVolume, settings.volume);
 
     auto* form = new QFormLayout;
+    form->addRow(u"エンジン"_qs, engine);
     form->addRow(u"声の種類"_qs, variant_);
     form->addRow(u"速さ"_qs, rate_);
     form->addRow(u"高さ"_qs, pitch_);

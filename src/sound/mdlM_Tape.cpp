@@ -48,6 +48,7 @@ void mdlM_Tape::TapeInitEngine() {
     if (!onUnsupportedOs() && createEngine_) engine_ = createEngine_();
     engineAvailable_ = engine_ != nullptr;
     if (engine_) engine_->setReadings(readings_);
+    prepareEngine();
     controls_.setTapeGroupCaption(engineAvailable_ ? Available : Unavailable);
     controls_.setTapeGroupEnabled(engineAvailable_);
 }
@@ -58,18 +59,27 @@ void mdlM_Tape::TapeLoad(const QString& folder, const QString& route) {
     // The previous route's readings go in any case.
     readings_ = contents ? readReadings(folder) : std::vector<readings_file::Reading>();
     if (engine_) engine_->setReadings(readings_);
+    rows_ = contents ? std::move(contents->rows) : std::vector<broadcast_file::TapeRow>();
+    position_ = 0;
+    prepareEngine();
     if (!contents) {
-        rows_.clear();
-        position_ = 0;
         controls_.setTapeGroupEnabled(false);
         return;
     }
-    rows_ = std::move(contents->rows);
-    position_ = 0;
     if (engineAvailable_) {
         controls_.setTapeGroupEnabled(true);
         controls_.setTapeButtonsEnabled(true);
     }
+}
+
+// The route's lines are known once it is loaded: an engine that renders
+// ahead has them ready by the time they are asked for.
+void mdlM_Tape::prepareEngine() {
+    if (!engine_) return;
+    QStringList texts;
+    for (const broadcast_file::TapeRow& r : rows_)
+        if (!r.Text.isEmpty()) texts << r.Text;
+    engine_->prepare(texts);
 }
 
 const broadcast_file::TapeRow* mdlM_Tape::row(qint32 position) const {

@@ -54,6 +54,7 @@ public:
 
 private:
     bool onUnsupportedOs() const;
+    void prepareEngine();
     const broadcast_file::TapeRow* row(qint32 position) const;
     QString chimeByFlag(qint16 flag) const;
 

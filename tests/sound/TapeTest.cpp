@@ -32,14 +32,17 @@ struct Panel : SoundSink, TapeControls {
 
 // It fails to take the text "fail".
 struct Engine : TextToSpeech {
-    Engine(QStringList& log, std::optional<Readings>& readings) : log(log), readings(readings) {}
+    Engine(QStringList& log, std::optional<Readings>& readings, std::optional<QStringList>& prepared)
+        : log(log), readings(readings), prepared(prepared) {}
     void speak(const QString& text) override { log << u"speak "_qs + text; }
     void stop() override { log << u"stop"_qs; }
     qint32 state() const override { return log.value(log.size() - 1) == u"speak fail"_qs ? Failed : Speaking; }
     void showVoiceDialog(QWidget*, const QString& title) override { log << u"dialog "_qs + title; }
     void setReadings(Readings set) override { readings = std::move(set); }
+    void prepare(const QStringList& texts) override { prepared = texts; }
     QStringList& log;
     std::optional<Readings>& readings;
+    std::optional<QStringList>& prepared;
 };
 
 class Tape : public ::testing::Test {
@@ -65,9 +68,10 @@ protected:
     QString os = u"Linux"_qs;
     bool engineWorks = true;
     std::optional<Readings> readings;  // what the engine was last given
+    std::optional<QStringList> prepared;
     mdlM_Tape tape{options, panel, panel,
                    [this] {
-                       return std::unique_ptr<TextToSpeech>(engineWorks ? new Engine(panel.log, readings) : nullptr);
+                       return std::unique_ptr<TextToSpeech>(engineWorks ? new Engine(panel.log, readings, prepared) : nullptr);
                    },
                    [this] { return os; }};
 };
@@ -158,25 +162,30 @@ TEST_F(Tape, TheEngineAndTheSystemDecideTheGroup) {
 // engine with each load, and an engine made after it; the rows it cannot use
 // are left out. Another route's folder without them, or a route that does not
 // load, leaves none of them.
-TEST_F(Tape, HandsTheFoldersReadingsToTheEngine) {
+TEST_F(Tape, HandsTheFoldersReadingsAndTheRoutesLinesToTheEngine) {
     const Readings good{{u"母恋駅前"_qs, u"ぼこいえきまえ"_qs}, {u"御崎"_qs, u"みさき"_qs}};
     ASSERT_TRUE(sound_synth::writeFile(dir.filePath(u"READINGS.CSV"_qs),
                                        "表記,よみ\n母恋駅前,ぼこいえきまえ\n室蘭,muroran\n御崎,みさき\n"));
     QTemporaryDir other;
     ASSERT_TRUE(sound_synth::writeFile(other.filePath(u"5tp.csv"_qs), "x,0,0"));
-    const struct { const char* step; bool engineWorks; std::optional<Readings> given; } steps[] = {
-        {"load", true, good}, {"load other", true, Readings{}}, {"load", true, good}, {"load missing", true, Readings{}},
-        {"new engine", false, std::nullopt}, {"load", false, std::nullopt}, {"new engine", true, good},
+    // With the readings, the route's lines to render ahead.
+    const QStringList a{u"a"_qs}, x{u"x"_qs};
+    const struct { const char* step; bool engineWorks; std::optional<Readings> given; std::optional<QStringList> lines; } steps[] = {
+        {"load", true, good, a}, {"load other", true, Readings{}, x}, {"load", true, good, a},
+        {"load missing", true, Readings{}, QStringList{}}, {"new engine", false, std::nullopt, std::nullopt},
+        {"load", false, std::nullopt, std::nullopt}, {"new engine", true, good, a},
     };
-    for (const auto& [step, works, given] : steps) {
+    for (const auto& [step, works, given, lines] : steps) {
         SCOPED_TRACE(step);
         engineWorks = works;
         readings.reset();
+        prepared.reset();
         const std::string what = step;
         what == "new engine" ? tape.TapeInitEngine()
         : what == "load"     ? load(u"a,0,0"_qs)
                              : tape.TapeLoad(what == "load other" ? other.path() : dir.path(), u"5"_qs);
         EXPECT_EQ(readings, given);
+        EXPECT_EQ(prepared, lines);
     }
 }
 
