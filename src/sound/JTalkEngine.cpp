@@ -37,11 +37,13 @@ QString JTalkEngine::key(const QString& spelledText, const JTalkSettings& s) con
 
 SpeechCache::Pcm JTalkEngine::render(const QString& spelledText, const JTalkSettings& s, int timeoutMs,
                                      QString* error) const {
-    const open_jtalk::Rendered r = open_jtalk::render(resources_.installation, s, spelledText, timeoutMs);
+    open_jtalk::Rendered r = open_jtalk::render(resources_.installation, s, spelledText, timeoutMs);
     if (!r.error.isEmpty()) {
         if (error) *error = r.error;
         return nullptr;
     }
+    // The voice opens with some 400 ms of faint noise before the first sound.
+    speech_pcm::trimLeadingSilence(r.mono, r.rate, 400);
     return std::make_shared<const std::vector<std::int16_t>>(speech_pcm::toDeviceFormat(r.mono, r.rate));
 }
 

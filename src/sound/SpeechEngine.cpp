@@ -46,6 +46,7 @@ std::vector<std::int16_t> SpeechEngine::render(const QString& text) {
 
 std::vector<std::int16_t> SpeechEngine::synthesize(const QString& kana, const VoiceSettings& settings) {
     auto pcm = japanese_voice::synthesize(kana, settings);
+    // The voice opens with some 40 ms of silence.
     speech_pcm::trimLeadingSilence(pcm, renderRate());
     return pcm;
 }

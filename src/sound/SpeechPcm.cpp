@@ -42,9 +42,8 @@ std::vector<std::int16_t> toDeviceFormat(const std::vector<std::int16_t>& mono, 
     return stereo;
 }
 
-// espeak-ng's voice opens with some 40 ms of silence.
-void trimLeadingSilence(std::vector<std::int16_t>& pcm, int rate) {
-    const auto first = std::find_if(pcm.begin(), pcm.end(), [](std::int16_t s) { return std::abs(s) > 64; });
+void trimLeadingSilence(std::vector<std::int16_t>& pcm, int rate, int quiet) {
+    const auto first = std::find_if(pcm.begin(), pcm.end(), [quiet](std::int16_t s) { return std::abs(s) > quiet; });
     const auto keep = std::min<std::ptrdiff_t>(first - pcm.begin(), rate / 200);
     pcm.erase(pcm.begin(), first - keep);
 }

@@ -11,7 +11,7 @@ namespace speech_pcm {
 std::vector<std::int16_t> toDeviceFormat(const std::vector<std::int16_t>& mono, int rate);
 
 // Cuts the silence a voice opens with, keeping a few milliseconds, so the
-// first sound comes at once.
-void trimLeadingSilence(std::vector<std::int16_t>& pcm, int rate);
+// first sound comes at once. Silence is what stays within `quiet`.
+void trimLeadingSilence(std::vector<std::int16_t>& pcm, int rate, int quiet = 64);
 
 }  // namespace speech_pcm
