@@ -8,16 +8,13 @@
 #include <QFile>
 #include <QtEndian>
 
-#include <SDL_mixer.h>
-
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <random>
 #include <thread>
 
+#include "bench/support/FirstAudibleSample.h"
 #include "sound/AudioDevice.h"
 #include "sound/SpeechEngine.h"
 
@@ -29,10 +26,6 @@ using Clock = std::chrono::steady_clock;
 const QString Sentence = u"次は、中央三丁目、市民病院前です。お降りの方は、前の降車ボタンでお知らせください"_qs;
 const QString Sample = u"次は、市役所前です。お降りの方はお知らせください。"_qs;
 
-std::int64_t nowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
-}
-
 double ms(Clock::time_point since) { return std::chrono::duration<double, std::milli>(Clock::now() - since).count(); }
 
 void setCounters(benchmark::State& state, std::vector<double> values) {
@@ -40,14 +33,6 @@ void setCounters(benchmark::State& state, std::vector<double> values) {
     std::sort(values.begin(), values.end());
     state.counters["median_ms"] = values[values.size() / 2];
     state.counters["max_ms"] = values.back();
-}
-
-void useDiskDevice() {
-    // Without a sound card the disk driver paces the device in real time.
-    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) {
-        qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", "/dev/null");
-    }
 }
 
 // The first creation in the process also starts the synthesiser.
@@ -70,16 +55,8 @@ void BM_EngineCreation(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineCreation)->Iterations(20)->Unit(benchmark::kMillisecond);
 
-// Runs on the audio thread for every buffer the mixer hands the device.
-void noteFirstAudible(void* heardAt, Uint8* stream, int len) {
-    auto& heard = *static_cast<std::atomic<std::int64_t>*>(heardAt);
-    if (heard.load() != 0) return;
-    const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
-    if (std::any_of(samples, samples + len / 2, [](std::int16_t s) { return std::abs(s) > 64; })) heard = nowNs();
-}
-
 void BM_SpeakToFirstAudibleSample(benchmark::State& state) {
-    useDiskDevice();
+    first_audible::useDiskDevice();
     AudioDevice device;
     auto engine = SpeechEngine::create(device);
     if (!engine) {
@@ -89,29 +66,22 @@ void BM_SpeakToFirstAudibleSample(benchmark::State& state) {
     engine->speak(u"ア"_qs);  // opens the device
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
 
-    std::atomic<std::int64_t> heard{0};
-    Mix_SetPostMix(noteFirstAudible, &heard);
     std::vector<double> latencies, calls;
-    std::minstd_rand random(1);
-    for (auto _ : state) {
-        engine->stop();
-        // The random part keeps the calls from locking onto one phase of the device's buffers.
-        std::this_thread::sleep_for(std::chrono::microseconds(40'000 + random() % 12'000));
-        heard = 0;
-        const std::int64_t called = nowNs();
-        engine->speak(Sentence);
-        calls.push_back((nowNs() - called) / 1e6);
-        while (heard.load() == 0 && nowNs() - called < 1'000'000'000)
-            std::this_thread::sleep_for(std::chrono::microseconds(100));
-        if (heard.load() == 0) {
-            state.SkipWithError("nothing was heard");
-            break;
+    {
+        first_audible::Listener listener;
+        for (auto _ : state) {
+            engine->stop();
+            listener.pause();
+            const auto heard = listener.time([&] { engine->speak(Sentence); });
+            if (!heard) {
+                state.SkipWithError("nothing was heard");
+                break;
+            }
+            calls.push_back(heard->callMs);
+            state.SetIterationTime(heard->ms / 1000);
+            latencies.push_back(heard->ms);
         }
-        const double seconds = (heard.load() - called) / 1e9;
-        state.SetIterationTime(seconds);
-        latencies.push_back(seconds * 1000);
     }
-    Mix_SetPostMix(nullptr, nullptr);
     engine->stop();
     setCounters(state, latencies);
     std::sort(calls.begin(), calls.end());

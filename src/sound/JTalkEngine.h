@@ -28,8 +28,9 @@ public:
     };
     // Rendered speech kept in memory, some 90 lines of four seconds.
     static constexpr qint64 CacheBytes = qint64(64) << 20;
-    // How long a line may take in the background.
-    static constexpr int BackgroundTimeoutMs = 20000;
+    // How long a line may take in the background; closing the program
+    // waits for the line being rendered.
+    static constexpr int BackgroundTimeoutMs = 10000;
 
     // Nothing when the synthesiser, its dictionary or the voice is missing.
     static std::unique_ptr<JTalkEngine> create(AudioDevice& device, const Resources& resources,
