@@ -1,6 +1,9 @@
 #include "app/Program.h"
 
+#include <QFileInfo>
 #include <QObject>
+
+#include "settings/DemoSettings.h"
 
 Program::Program(ProgramServices services)
     : board(state),
@@ -9,7 +12,8 @@ Program::Program(ProgramServices services)
            std::move(services.systemName)),
       options(state, board, optionsHost, services.messages),
       settings(board, panel, options, state, optionInfo, services.messages, std::move(services.executablePath),
-               std::move(services.fallbackFolder)) {
+               std::move(services.fallbackFolder)),
+      demoFolder_(std::move(services.demoFolder)) {
     panel.Form_Load(tape);
     // While a display's format dialog is open, the panel waits.
     QObject::connect(&board, &Form1::formatDialogOpen, &panel, [this](bool open) { panel.setEnabled(!open); });
@@ -26,6 +30,8 @@ void Program::start() {
     panel.raise();
     board.placeAtStart();
     panel.moveToBottomRight();
+    if (!demoFolder_.isEmpty() && !QFileInfo::exists(settings.loadSource()))
+        demo_settings::write(settings.saveTarget(), demoFolder_);
     settings.LoadIni();
     board.show();
 }

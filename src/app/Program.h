@@ -28,6 +28,9 @@ struct ProgramServices {
     // The system's name as the announcements' engine check sees it; empty
     // for the running system's.
     mdlM_Tape::OsInfo systemName = {};
+    // The demo data set an installed program ships; a first start without a
+    // settings file begins with it. Empty for none.
+    QString demoFolder = {};
 };
 
 // The options dialog's view of the panel: the backlight state, the ticket
@@ -52,7 +55,8 @@ public:
     explicit Program(ProgramServices services);
 
     // The start-up: the model set-up, the panel shown and placed, the board
-    // placed and shaped, the settings loaded, the board shown.
+    // placed and shaped, the settings loaded (the demo's at a first start of
+    // an installed program), the board shown.
     void start();
 
     SharedState state;
@@ -64,4 +68,7 @@ public:
     // The stored image of the options the settings file reads and writes.
     Options optionInfo;
     mdlIniIo settings;
+
+private:
+    QString demoFolder_;
 };

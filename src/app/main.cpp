@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "panel/PanelAdapters.h"
 #include "platform/Fonts.h"
+#include "platform/InstallLayout.h"
 #include "platform/QtJapanese.h"
 #include "platform/TerminationSignals.h"
 #include "sound/AudioDevice.h"
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
     SndApiSound sound(soundApi);
     Program program({messages, sound, [&device] { return chooseSpeechEngine(device); },
                      QCoreApplication::applicationFilePath(),
-                     QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)});
+                     QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), {},
+                     install_layout::demoFolder()});
     program.start();
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 
+#include "platform/InstallLayout.h"
 #include "sound/AudioDevice.h"
 #include "sound/JapaneseVoice.h"
 #include "sound/KanaReader.h"
@@ -17,7 +18,11 @@ const char* const UserDictionaryName = "bus_words.dic";
 }  // namespace
 
 SpeechEngine::Resources SpeechEngine::defaultResources() {
+    // Beside the executable, in the installed package's data folder, or
+    // where the build made it.
     QString userDictionary = QCoreApplication::applicationDirPath() + u'/' + QLatin1String(UserDictionaryName);
+    if (!QFileInfo(userDictionary).isFile())
+        userDictionary = install_layout::dataFolder() + u'/' + QLatin1String(UserDictionaryName);
     if (!QFileInfo(userDictionary).isFile()) userDictionary = QStringLiteral(FAREBOARD_BUILT_USER_DICTIONARY);
     return {QStringLiteral(FAREBOARD_MECAB_DICTIONARY), userDictionary, VoiceSettings::defaultFile()};
 }

@@ -130,6 +130,31 @@ TEST_F(IniIoTest, TheFileIsNamedAfterTheProgramNoneIsASilentFirstStartAndAReadOn
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// An installed program's first start, with no settings file anywhere, begins
+// with the demo it ships; a settings file there is the user's and stays.
+TEST(FirstStart, AnInstalledProgramBeginsWithItsDemoOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"share/demo"_s));
+    const QString demo = dir.filePath(u"share/demo"_s), config = dir.filePath(u"config"_s);
+    RecordingReporter messages;
+    FakeSound sound;
+    const auto start = [&](const QString& demoFolder) {
+        Program program{{messages, sound, [] { return std::unique_ptr<TextToSpeech>(); }, dir.filePath(u"bin/X9-000"_s),
+                         config, [] { return u"Linux"_s; }, demoFolder}};
+        // The program's folder cannot be written, as /usr/bin.
+        program.settings.setFolderWritable([](const QString& folder) { return !folder.endsWith(u"bin"_s); });
+        program.start();
+        return program.state.options.dataFolders.FareDataDir;
+    };
+    EXPECT_EQ(start(QString()), Options::startupDefaults().dataFolders.FareDataDir) << "a program run from its build";
+    EXPECT_FALSE(QFile::exists(config + u"/X9-000.in4"_s));
+    EXPECT_EQ(start(demo), demo + u"/fares"_s);
+    EXPECT_TRUE(QFile::exists(config + u"/X9-000.in4"_s));
+    ASSERT_TRUE(QDir(dir.path()).rename(u"share/demo"_s, u"share/moved"_s));
+    EXPECT_EQ(start(dir.filePath(u"share/moved"_s)), demo + u"/fares"_s) << "the user's settings stay";
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 // The fuzzers' seed inputs: each is read whole and written back to the same
 // bytes (the display-format count always as eight), or refused as damaged;
 // the demo settings read into each record.
