@@ -19,6 +19,8 @@ from pathlib import Path
 TARGETS = [
     ("panel_step_bench", "stepWithoutPreview", "median_ms", "step, click to board repainted (median)", "ms", 5),
     ("panel_step_bench", "stepWithPreview", "median_ms", "step with ticket preview (median)", "ms", 8),
+    ("remote_bench", "nextStopToRepainted", "median_ms", "remote next stop to board repainted (median)", "ms", 10),
+    ("remote_bench", "nextStopToRepainted", "idle_ticks_3s", "program idle 3 s with its bus service (CPU ticks)", "ticks", 1),
     ("digit_redraw_bench", "fareDisplay/3", "real_time", "fare display redraw (median)", "ms", 0.150),
     ("digit_redraw_bench", "clockDisplay/2", "real_time", "clock field redraw, 2 digits (median)", "ms", 0.100),
     ("digit_redraw_bench", "clockDisplay/3", "real_time", "clock field redraw, 3 digits (median)", "ms", 0.100),

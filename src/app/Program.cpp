@@ -19,6 +19,8 @@ Program::Program(ProgramServices services)
     QObject::connect(&board, &Form1::formatDialogOpen, &panel, [this](bool open) { panel.setEnabled(!open); });
     QObject::connect(&panel, &frmCtl::optionsRequested, &options, [this] { options.exec(); });
     QObject::connect(&panel, &frmCtl::closeConfirmed, &panel, [this] { settings.SaveIni(); });
+    QObject::connect(&remote, &PanelRemote::statusChanged, &panel,
+                     [this](const PanelStatus& now) { panel.setWindowTitle(now.title()); });
 }
 
 void Program::start() {
@@ -34,4 +36,12 @@ void Program::start() {
         demo_settings::write(settings.saveTarget(), demoFolder_);
     settings.LoadIni();
     board.show();
+}
+
+void Program::bringToFront() {
+    for (QWidget* window : {static_cast<QWidget*>(&board), static_cast<QWidget*>(&panel)}) {
+        window->show();
+        window->raise();
+    }
+    panel.activateWindow();
 }

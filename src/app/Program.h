@@ -9,6 +9,7 @@
 #include "options/frmOption.h"
 #include "panel/PanelServices.h"
 #include "panel/frmCtl.h"
+#include "remote/PanelRemote.h"
 #include "settings/mdlIniIo.h"
 #include "sound/mdlM_Tape.h"
 
@@ -58,11 +59,15 @@ public:
     // placed and shaped, the settings loaded (the demo's at a first start of
     // an installed program), the board shown.
     void start();
+    // The panel and the board in front, as a second start asks.
+    void bringToFront();
 
     SharedState state;
     Form1 board;
     frmCtl panel;
     mdlM_Tape tape;
+    // The panel driven by other programs; its status is the panel's title too.
+    PanelRemote remote{panel, state, tape};
     PanelOptionsHost optionsHost{panel};
     frmOption options;
     // The stored image of the options the settings file reads and writes.

@@ -92,6 +92,11 @@ qint16 mdlM_Tape::TapeStepFlag(qint32 position) const {
     return r ? r->StepFlag : 0;
 }
 
+QString mdlM_Tape::TapeText(qint32 position) const {
+    const auto* r = row(position);
+    return r ? r->Text : QString();
+}
+
 qint16 mdlM_Tape::TapeChimeFlag(qint32 position) const {
     const auto* r = row(position);
     return r ? r->ChimeFlag : 0;

@@ -43,6 +43,7 @@ public:
     qint32 TapeCount() const { return qint32(rows_.size()); }
     qint16 TapeStepFlag(qint32 position) const;
     qint16 TapeChimeFlag(qint32 position) const;
+    QString TapeText(qint32 position) const;
     void TapeReleaseEngine();
 
     // Whether announcements are possible, for the panel's display-off box.
