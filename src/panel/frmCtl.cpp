@@ -1,5 +1,6 @@
 #include "panel/frmCtl.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QBitmap>
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -29,6 +31,7 @@
 #include "controls/digit/M_DegitEmNB.h"
 #include "platform/MessageReporter.h"
 #include "panel/FramePlacement.h"
+#include "panel/PanelKeys.h"
 #include "panel/PanelLook.h"
 #include "panel/PanelServices.h"
 #include "platform/DesignLayout.h"
@@ -108,6 +111,13 @@ frmCtl::frmCtl(Form1& board, SharedState& state, MessageReporter& messages, Pane
     setOuterWidth(kOuterWidthHidden);
     createRouteEntry();
     createControls();
+    for (int control = 0; control <= panel_keys::Preview; ++control)
+        for (QAbstractButton* button : keyButtons(control)) button->setToolTip(panel_keys::tip(control));
+    Check4->setToolTip(previewTip());
+    // The panel itself holds the focus, so its keys reach it rather than a
+    // list hidden behind the keypad; a click on its background takes it back.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
 }
 
 void frmCtl::Form_Load(mdlM_Tape& tape) {
@@ -273,6 +283,8 @@ void frmCtl::createControls() {
     Check2 = new QCheckBox(QStringLiteral("深夜料金"), Frame6);
     colour(Check2, kNightBlue, kNightText);
     design::place(Check2, 105, 1125, 1515, 270);
+    // Like the panel's buttons: a click leaves the focus, and Space, to the panel.
+    Check2->setFocusPolicy(Qt::TabFocus);
 
     Command4 = new CaptionButton(QStringLiteral("設定..."), this);
     Command8 = new CaptionButton(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), this);
@@ -283,7 +295,6 @@ void frmCtl::createControls() {
 
     Check4 = new CaptionButton(QStringLiteral(">>"), this);
     Check4->setCheckable(true);
-    Check4->setToolTip(kOpenPreviewTip);
     design::place(Check4, 4935, 45, 330, 300);
     connect(Check4, &QPushButton::toggled, this, [this] { Check4_Click(); });
 
@@ -327,7 +338,10 @@ void frmCtl::List3_Click(int) { sound_.SndPlay(state_.options.RouteSetSound(), Q
 
 void frmCtl::Frame1_DblClick(int index) {
     hiddenMode_ = static_cast<qint16>(index);
-    if (index == 0 || index == 1) Frame1[index]->lower();
+    if (index != 0 && index != 1) return;
+    Frame1[index]->lower();
+    // A list sent to the back would keep the keys out of sight.
+    if (Frame1[index]->isAncestorOf(focusWidget())) setFocus();
 }
 
 void frmCtl::Command1_Click(int index) {
@@ -497,7 +511,11 @@ void frmCtl::Check4_Click() {
         if (overflow > 0) move(qMax(area.left(), x() - overflow), y());
     }
     Check4->setText(open ? QStringLiteral("<<") : QStringLiteral(">>"));
-    Check4->setToolTip(open ? kHidePreviewTip : kOpenPreviewTip);
+    Check4->setToolTip(previewTip());
+}
+
+QString frmCtl::previewTip() const {
+    return (Check4->isChecked() ? kHidePreviewTip : kOpenPreviewTip) + u'\n' + panel_keys::tip(panel_keys::Preview);
 }
 
 void frmCtl::Command4_Click() {
@@ -595,6 +613,54 @@ bool frmCtl::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// ---- keys ----
+
+std::vector<QAbstractButton*> frmCtl::keyButtons(int control) const {
+    using namespace panel_keys;
+    if (control >= 0 && control < int(CommandButton1.size())) return {CommandButton1[size_t(control)]};
+    switch (control) {
+    case SetRoute: return {Command1[0], Command1[1]};
+    case StepBack: return {Command2[0]};
+    case StepForward: return {Command2[1]};
+    case AnnounceBack: return {cmdTapeBack};
+    case AnnounceNext: return {cmdTapeNext};
+    case AnnounceStop: return {cmdTapeStop};
+    case LateNight: return {Check2};
+    case DisplayOff: return {Check1};
+    case BacklightNext: return {Option4[0], Option4[1], Option4[2]};
+    case Preview: return {Check4};
+    default: return {};
+    }
+}
+
+QAbstractButton* frmCtl::keyTarget(int control) const {
+    if (control == panel_keys::BacklightNext) {
+        const Backlight chosen = selectedBacklight();
+        return Option4[chosen == Backlight::Off ? 1 : chosen == Backlight::On1 ? 2 : 0];
+    }
+    // The entry frame at the back lies earlier among the panel's children.
+    const QFrame* back = children().indexOf(Frame1[0]) < children().indexOf(Frame1[1]) ? Frame1[0] : Frame1[1];
+    for (QAbstractButton* button : keyButtons(control))
+        if (button->isVisible() && !back->isAncestorOf(button)) return button;
+    return nullptr;
+}
+
+void frmCtl::keyPressEvent(QKeyEvent* event) {
+    const int control = panel_keys::controlFor(event->key(), event->modifiers());
+    // A focused list, slider or company list keeps the keys it moves with.
+    const QWidget* focus = focusWidget();
+    const bool focusMoves = focus && focus != this && !qobject_cast<const QAbstractButton*>(focus);
+    if (control < 0 || (focusMoves && panel_keys::navigates(event->key()))) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Held keys do not repeat: a panel button is pressed once, and a repeated
+    // リセット would run the lamp test over and over.
+    // click() does nothing on a disabled button, as a click with the mouse.
+    if (QAbstractButton* button = keyTarget(control); button && !event->isAutoRepeat()) button->click();
+    event->accept();
 }
 
 // ---- placement and the state record ----

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "formats/CtrlDataInfo.h"
 #include "board/Form1.h"
@@ -16,6 +17,7 @@ class FramePlacement;
 class MessageReporter;
 class PanelSound;
 class mdlM_Tape;
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -146,11 +148,17 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The panel's keys click the buttons they name; see PanelKeys.h.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createRouteEntry();
     void createControls();
     void shapeKeys();
+    // The buttons a key control names, and the one of them a click could reach now.
+    std::vector<QAbstractButton*> keyButtons(int control) const;
+    QAbstractButton* keyTarget(int control) const;
+    QString previewTip() const;
     // The confirmation and, on Yes, the shutdown; false when the close is refused.
     bool Form_QueryUnload();
     void setOuterWidth(int twipsWidth);

@@ -1,3 +1,4 @@
+#include <QtTest>
 #include <QtWidgets>
 
 #include "tests/support/ModalDriver.h"
@@ -48,7 +49,7 @@ TEST_F(PanelTest, LoadAndStartUpNameTheBoardAndPlaceBothWindows) {
     for (const bool open : {true, false}) {
         panel.Check4->click();
         EXPECT_EQ(QString::number(panel.width()) + panel.Check4->text() + panel.Check4->toolTip(),
-                  QString::number(twips::toPixels(open ? 9000 - 90 : 5295)) + (open ? u"<<整理券プレビューを隠します"_s : u">>整理券プレビューを開きます"_s));
+                  QString::number(twips::toPixels(open ? 9000 - 90 : 5295)) + (open ? u"<<整理券プレビューを隠します"_s : u">>整理券プレビューを開きます"_s) + u"\nキー: P"_s);
     }
 }
 
@@ -147,6 +148,61 @@ TEST_F(PanelTest, AnnouncementsStepTheStopThePreviewDrawsTheTicketAndDisplayOffL
                                                                               number(205), number(206), number(207), number(208)}));
     }
     EXPECT_FALSE(board.findChild<QTimer*>()->isActive()) << "the clock stays hidden on this model";
+}
+
+TEST_F(PanelTest, KeysClickTheButtonTheirTooltipNamesOnlyWhereAClickWouldWork) {
+    state.options.sound = {.RouteSetSound = u"set"_s, .ResetSound = u"reset"_s, .StepSound = u"step"_s};
+    writeRoute(12, 5);
+    write(u"12tp.csv"_s, cp932::encode(u"発車します,0,0\r\n次は市役所前,1,0\r\n"_s));
+    EXPECT_EQ(panel.focusWidget(), &panel) << "keys reach the panel, not a list hidden behind the keypad";
+    std::vector<QAbstractButton*> clicked;
+    for (QAbstractButton* button : panel.findChildren<QAbstractButton*>())
+        QObject::connect(button, &QAbstractButton::clicked, [&clicked, button] { clicked.push_back(button); });
+    struct Row { Qt::Key key; QAbstractButton* button; QString name = {}; Qt::KeyboardModifiers modifiers = {}; };
+    const auto run = [&](QWidget* to, const std::vector<Row>& rows) {
+        for (const Row& row : rows) {
+            clicked.clear();
+            QTest::keyClick(to, row.key, row.modifiers);
+            EXPECT_EQ(clicked, row.button ? std::vector{row.button} : std::vector<QAbstractButton*>{}) << row.key;
+            EXPECT_TRUE(!row.button || row.button->toolTip().section(u"キー: "_s, 1).split(u", "_s).contains(row.name)) << row.key;
+        }
+    };
+    const auto& pad = panel.CommandButton1;
+    // Before a route nothing steps, speaks or blanks; keys held with Ctrl are not the panel's.
+    run(&panel, {{Qt::Key_Right, nullptr}, {Qt::Key_PageUp, nullptr}, {Qt::Key_Space, nullptr}, {Qt::Key_D, nullptr},
+                 {Qt::Key_R, nullptr, {}, Qt::ControlModifier}, {Qt::Key_R, pad[10], u"R"_s}, {Qt::Key_1, pad[1], u"1"_s, Qt::KeypadModifier},
+                 {Qt::Key_2, pad[2], u"2"_s}, {Qt::Key_Asterisk, pad[11], u"*"_s, Qt::KeypadModifier}, {Qt::Key_2, pad[2], u"2"_s},
+                 {Qt::Key_Enter, panel.Command1[1], u"Enter"_s, Qt::KeypadModifier}});
+    EXPECT_TRUE(state.route.RouteNo == u"12"_s && state.route.StartSection == 2 && shown(3) == number(203) && lampTests.size() == 1);
+    std::vector<Play> plays(5, {u"reset"_s, "S1", 0, 0});
+    plays.push_back({u"set"_s, "S1", 0, 0});
+    EXPECT_EQ(sound.plays, plays);
+    sound.plays.clear();
+    run(&panel, {{Qt::Key_Right, panel.Command2[1], u"→"_s}, {Qt::Key_PageDown, panel.Command2[1], u"PageDown"_s},
+                 {Qt::Key_Left, panel.Command2[0], u"←"_s}});
+    EXPECT_TRUE(sound.plays == std::vector<Play>(3, {u"step"_s, "S2", 0, 0}) && shown(3) == number(303));
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, {}, true);
+    clicked.clear();
+    QApplication::sendEvent(&panel, &held);
+    EXPECT_TRUE(clicked.empty()) << "a held key does not repeat";
+    // The second announcement steps; 表示消去 locks for keys what it locks for clicks.
+    run(&panel, {{Qt::Key_PageUp, panel.Command2[0], u"PageUp"_s}, {Qt::Key_Space, panel.cmdTapeNext, u"Space"_s},
+                 {Qt::Key_Space, panel.cmdTapeNext, u"Space"_s}, {Qt::Key_Backspace, panel.cmdTapeBack, u"BackSpace"_s},
+                 {Qt::Key_Escape, panel.cmdTapeStop, u"Esc"_s}, {Qt::Key_B, panel.Option4[1], u"B"_s}, {Qt::Key_B, panel.Option4[2], u"B"_s},
+                 {Qt::Key_B, panel.Option4[0], u"B"_s}, {Qt::Key_P, panel.Check4, u"P"_s}, {Qt::Key_N, panel.Check2, u"N"_s},
+                 {Qt::Key_D, panel.Check1, u"D"_s}, {Qt::Key_Right, nullptr}, {Qt::Key_1, nullptr}, {Qt::Key_Return, nullptr},
+                 {Qt::Key_Space, nullptr}, {Qt::Key_N, nullptr}, {Qt::Key_D, panel.Check1, u"D"_s}});
+    EXPECT_TRUE(spoken.size() == 3 && shown(3) == number(606) && panel.Check4->isChecked() && panel.selectedBacklight() == Backlight::Off);
+    // With the lists in front the keypad behind takes no keys, Enter sets the route from
+    // the lists, and a list with the focus keeps its arrows and gives it back when sent behind.
+    panel.Frame1_DblClick(1);
+    panel.List2[4]->setCurrentRow(3);
+    panel.List2[4]->setFocus();
+    run(panel.List2[4], {{Qt::Key_Down, nullptr}, {Qt::Key_Down, nullptr}, {Qt::Key_Right, nullptr}, {Qt::Key_Left, nullptr}});
+    EXPECT_EQ(panel.List2[4]->currentRow() * 10 + state.route.CurIndex, 52);
+    run(&panel, {{Qt::Key_1, nullptr}, {Qt::Key_R, nullptr}, {Qt::Key_Return, panel.Command1[0], u"Enter"_s}});
+    panel.Frame1_DblClick(0);
+    EXPECT_EQ(panel.focusWidget(), &panel);
 }
 
 TEST_F(PanelTest, BacklightTakesTheUserImageOnlyWhenItIsAPicture) {
