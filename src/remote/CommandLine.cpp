@@ -18,7 +18,8 @@ const std::vector<Option>& options() {
         {"--announce-back", "PreviousAnnouncement", {}},
         {"--silence", "StopSpeaking", {}},
         {"--late-night", "SetLateNight", {u"on"_qs, u"off"_qs}},
-        {"--display", "SetDisplayOff", {u"on"_qs, u"off"_qs}},
+        // Not --display: Qt takes that for the X display.
+        {"--blank", "SetDisplayOff", {u"on"_qs, u"off"_qs}},
         {"--backlight", "SetBacklight", {u"off"_qs, u"on1"_qs, u"on2"_qs}},
         {"--preview", "SetPreview", {u"open"_qs, u"close"_qs}},
         {"--show", "Show", {}},
@@ -66,7 +67,6 @@ Parsed parse(const QStringList& arguments) {
                 return parsed;
             }
             if (action.method == u"SetBacklight"_qs) action.args = {value.toUpper()};
-            else if (action.method == u"SetDisplayOff"_qs) action.args = {value == u"off"_qs};
             else action.args = {value == option->values.first()};
         }
         parsed.actions.push_back(action);
@@ -88,7 +88,7 @@ Actions, done in the order given:
   --announce-back           the previous announcement (戻し)
   --silence                 stop speaking (■)
   --late-night on|off       late-night fares (深夜料金)
-  --display on|off          the display (off: 表示消去)
+  --blank on|off            blank the board (表示消去) or show it again
   --backlight off|on1|on2   the backlight
   --preview open|close      the ticket preview
   --show                    bring the panel and the board to the front

@@ -333,6 +333,28 @@ PY
 }
 start_demo() { e2e_start_program; e2e_window 429x234 >/dev/null; panel=$(e2e_window 594x173); sleep 0.5; }
 
+# ---- the demo route driven from a shell alone, through second starts ----
+# Each second start hands its actions to the running program over the
+# session bus and ends; the board follows, the panel's title says where the
+# bus is, and a step the panel would not take is refused.
+scenario_remote() {
+  "$make_settings" "$settings" "$demo" >/dev/null
+  export SDL_AUDIODRIVER=dummy
+  start_demo
+  remote() { (cd "$E2E_HOME" && HOME=$E2E_HOME XDG_CONFIG_HOME=$E2E_HOME/.config "$E2E_HOME/${E2E_PROGRAM##*/}" "$@"); }
+  remote --route 12 --section 1 || e2e_fail "a second start could not set the route"
+  shot stop1
+  [ "$(lit_displays stop1)" -eq 1 ] || e2e_fail "after --route the first stop shows $(lit_displays stop1) fares, not 1"
+  remote --next --next || e2e_fail "a second start could not step"
+  shot stop3
+  [ "$(lit_displays stop3)" -eq 3 ] || e2e_fail "after two --next the board shows $(lit_displays stop3) fares, not 3"
+  [[ $(xdotool getwindowname "$panel") == "集中操作盤  系統 12-1  3/25 市役所前"* ]] ||
+    e2e_fail "the panel's title is \"$(xdotool getwindowname "$panel")\""
+  remote --blank on || e2e_fail "a second start could not blank the board"
+  remote --next 2>/dev/null && e2e_fail "a step while the display is off was taken"
+  [ "$(pgrep -c -x "${E2E_PROGRAM##*/}")" -eq 1 ] || e2e_fail "a second start stayed running"
+}
+
 case ${1:-} in
   --require-tools) e2e_require_tools; exit 0 ;;
   --tools-check) tools_check; echo "tools check: passed"; exit 0 ;;
@@ -340,7 +362,7 @@ esac
 E2E_PROGRAM=$1 make_settings=$2 demo=$3 probe=$4 pcm_levels=$5
 shift 5
 e2e_start_display
-for E2E_SCENARIO in ${@:-first_start demo}; do
+for E2E_SCENARIO in ${@:-first_start demo remote}; do
   e2e_new_home
   settings=$E2E_HOME/${E2E_PROGRAM##*/}.in4 board_x=0 board_y=0
   shots=${E2E_SHOTS:-$E2E_HOME}/$E2E_SCENARIO
