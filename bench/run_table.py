@@ -19,6 +19,7 @@ from pathlib import Path
 TARGETS = [
     ("panel_step_bench", "stepWithoutPreview", "median_ms", "step, click to board repainted (median)", "ms", 5),
     ("panel_step_bench", "stepWithPreview", "median_ms", "step with ticket preview (median)", "ms", 8),
+    ("board_zoom_bench", "zoomChange/400", "real_time", "board zoom change to 400 %, repainted (median)", "ms", 50),
     ("remote_bench", "nextStopToRepainted", "median_ms", "remote next stop to board repainted (median)", "ms", 10),
     ("remote_bench", "nextStopToRepainted", "idle_ticks_3s", "program idle 3 s with its bus service (CPU ticks)", "ticks", 1),
     ("digit_redraw_bench", "fareDisplay/3", "real_time", "fare display redraw (median)", "ms", 0.150),

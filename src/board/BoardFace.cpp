@@ -150,13 +150,16 @@ void drawLabels(QPainter& p) {
 
 }  // namespace
 
-QImage drawBuiltinBoardFace() { return drawBoardFace(BoardFaceLook{}); }
+QImage drawBuiltinBoardFace(qreal scale) { return drawBoardFace(BoardFaceLook{}, scale); }
 
-QImage drawBoardFace(const BoardFaceLook& look) {
-    QImage face(kFaceSize, QImage::Format_ARGB32_Premultiplied);
+QImage drawBoardFace(const BoardFaceLook& look, qreal scale) {
+    QImage face(qRound(kFaceSize.width() * scale), qRound(kFaceSize.height() * scale),
+                QImage::Format_ARGB32_Premultiplied);
     face.fill(Qt::transparent);
     QPainter p(&face);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    // Laid out at 100 % and drawn through the scale, so nothing is stretched.
+    p.scale(scale, scale);
     drawPlate(p, look);
     drawNotice(p, look);
     drawPanel(p);

@@ -18,7 +18,8 @@ struct BoardFaceLook {
 // The board face the program carries for its own model: a 429 x 234 pixel
 // plate whose segment windows and caption bands sit exactly under the
 // board window's fare displays and ticket-number captions. Outside the
-// rounded plate the image is transparent.
-QImage drawBuiltinBoardFace();
+// rounded plate the image is transparent. A `scale` other than 1 draws the
+// same face that many times larger, its lines and lettering sharp.
+QImage drawBuiltinBoardFace(qreal scale = 1.0);
 // The same face in other colours, for pictures that must fit the same board.
-QImage drawBoardFace(const BoardFaceLook& look);
+QImage drawBoardFace(const BoardFaceLook& look, qreal scale = 1.0);

@@ -5,8 +5,11 @@
 #include <QWidget>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "board/BoardOptions.h"
+#include "board/BoardZoom.h"
 #include "controls/digit/format/DigitValue.h"
 #include "formats/SettingsFile.h"
 #include "controls/stopname/ChimeiCtl_B.h"
@@ -15,14 +18,17 @@ class M_Degit;
 class M_DegitEmNB;
 class Options;
 struct OptDegit;
+class QActionGroup;
 class QLabel;
+class QMenu;
+class QScreen;
 class QTime;
 class QTimer;
 struct SharedState;
 
 // The fare board: a borderless window with rounded corners showing, on a
 // picture of the board's face, eight fare displays with the ticket numbers
-// above them.
+// above them. Its right button's menu zooms it and keeps it in front.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -32,8 +38,16 @@ public:
     // The model's start-up set-up (its option values, its displays and faces),
     // with the captions in the colour of the panel's backlight state.
     void setupModel(Backlight backlight);
-    // The start-up place: the top-left corner, with the rounded outline.
+    // The start-up place: the top-left corner, with the rounded outline, at
+    // the zoom and in front as board.ini remembers.
     void placeAtStart();
+
+    // How large the board is shown: every display, caption and the face
+    // drawn afresh at the size. The menu sets these and remembers them.
+    void setZoom(BoardZoom zoom);
+    BoardZoom zoom() const { return view_.zoom; }
+    void setAlwaysOnTop(bool onTop);
+    bool alwaysOnTop() const { return view_.onTop; }
 
     // What the panel shows on the board.
     void showFare(int display, const DigitValue& value);
@@ -70,10 +84,12 @@ public:
     const M_Degit& clock(int index) const { return *TimeDegit[index]; }
     const ChimeiCtl_B& stopNameDisplay() const { return *ChimeiCtl; }
     const QPixmap& face(int index) const { return imgRes[index]; }
-    // The background picture, drawn unscaled from the top-left corner.
+    // The background picture as set, drawn from the face's top-left corner
+    // at the zoom: a user's picture smoothly scaled, the built-in face redrawn.
     const QPixmap& Picture() const { return picture_; }
 
-    // The window position to and from the saved record, in twips.
+    // The window position to and from the saved record, in twips; a board
+    // fitted to its screen keeps the place it returns to.
     void GetFormInfo();
     void SetFormInfo();
 
@@ -90,13 +106,23 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void createControls();
     void Degit_DblClick(int index);
     void Timer1_Timer();
-    // The rounded outline: a 28 x 28 pixel corner ellipse.
+    // The rounded outline: a 28 x 28 pixel corner ellipse at 100 %; none
+    // when fitted, the screen around the board being black.
     void shapeWindow();
+    void createMenu();
+    // A control at its designed rectangle (pixels at 100 %), kept for zooming.
+    void place(QWidget* control, const QRect& designed);
+    void setCaptionFont(int position, const QFont& designed);
+    // Lays the board out at view_.zoom; `screen` is the one a fitted board fills.
+    void applyZoom(QScreen* screen);
+    void scalePicture();
+    void rememberView();
 
     std::array<M_DegitEmNB*, 9> Degit{};
     std::array<QLabel*, 9> lblSeiriNum{};
@@ -104,9 +130,19 @@ private:
     ChimeiCtl_B* ChimeiCtl = nullptr;
     QTimer* Timer1 = nullptr;
     std::array<QPixmap, 3> imgRes;
+    std::vector<std::pair<QWidget*, QRect>> designed_;
+    std::array<QFont, 9> captionFonts_;
+    QMenu* menu_ = nullptr;
+    QActionGroup* zoomItems_ = nullptr;
+    QAction* onTopItem_ = nullptr;
 
     SharedState& state_;
     QPixmap picture_;
+    QPixmap shownPicture_;  // picture_ at the zoom
+    BoardView view_;
+    qreal factor_ = 1.0;
+    QRect faceRect_;        // where the face lies in the window
+    QPoint normalPos_;      // the place of a board not fitted to its screen
     // Moving by hand where the window system cannot move the window itself.
     bool dragging_ = false;
     QPoint dragOffset_;

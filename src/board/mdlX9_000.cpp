@@ -25,12 +25,11 @@ void Form1::setupModel(Backlight backlight) {
 
 void Form1::setTicketCaptions(qint16 style, qint16 zeroPad) {
     const SeirikenCaptions captions = seirikenCaptions(style, zeroPad);
-    QLabel& first = *lblSeiriNum[1];
     if (!captions.firstIsText) {
-        first.setFont(design::font(QStringLiteral("M_NumP1"), 16));
+        setCaptionFont(1, design::font(QStringLiteral("M_NumP1"), 16));
     } else {
-        first.setFont(design::font(QStringLiteral("ＭＳ Ｐゴシック"), 13));
-        first.setText(captions.firstText);
+        setCaptionFont(1, design::font(QStringLiteral("ＭＳ Ｐゴシック"), 13));
+        lblSeiriNum[1]->setText(captions.firstText);
     }
     for (int p = 1; p <= 8; ++p)
         if (const auto& number = captions.numbers[static_cast<size_t>(p - 1)]) lblSeiriNum[p]->setText(*number);

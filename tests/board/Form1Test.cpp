@@ -3,6 +3,7 @@
 #include <QtWidgets>
 
 #include "board/BoardFace.h"
+#include "board/BoardZoom.h"
 #include "board/Form1.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/digit/M_DegitEmNB.h"
@@ -15,6 +16,8 @@ namespace {
 class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override {
+        // board.ini in a configuration folder of the test's own.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         board.setupModel(Backlight::Off);
         board.placeAtStart();
         for (int i = 1; i <= 8; ++i) board.showFare(i, DigitValue::number(100 * i));
@@ -24,6 +27,7 @@ protected:
     M_DegitEmNB& display(int i) { return *board.findChildren<M_DegitEmNB*>(Qt::FindDirectChildrenOnly).at(i); }
     QColor captionColour(int i) const { return board.caption(i).palette().color(QPalette::WindowText); }
 
+    QTemporaryDir config;
     SharedState state;
     Form1 board{state};
 };
@@ -133,6 +137,96 @@ TEST_F(Form1Test, EachCaptionStyleLabelsTheEightPositionsInItsFace) {
                       std::to_string(twips::pointsToPixels(row.wordFace ? 13 : 16)))
             << "style " << row.style << " zero pad " << row.zeroPad;
     }
+}
+
+TEST_F(Form1Test, AtTwiceTheZoomEachFaresLitSegmentsLieAtTwiceTheirPlaceAndSizeAndStaySharp) {
+    std::array<QRect, 9> designed;
+    for (int i = 1; i <= 8; ++i) designed[i] = board.fareDisplay(i).geometry();
+    // Per display: the box of the pixels nearer the lit amber than the grey, and
+    // the count of the part-lit pixels at the segments' edges.
+    const auto lit = [&](qreal factor) {
+        const QImage image = board.grab().toImage();
+        std::array<std::pair<QRect, int>, 9> found{};
+        for (int i = 1; i <= 8; ++i) {
+            const QRect area = zoomed(designed[i], factor).adjusted(-6, -6, 6, 6);
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const int amber = qRed(image.pixel(x, y)) - qBlue(image.pixel(x, y));  // lit 134, unlit and background 0
+                    if (amber > 67) found[i].first |= QRect(x, y, 1, 1);
+                    found[i].second += amber > 12 && amber < 122;
+                }
+        }
+        return found;
+    };
+    const auto atOne = lit(1.0);
+    board.setZoom(BoardZoom::level(200));
+    EXPECT_EQ(board.size(), QSize(858, 468));
+    const auto atTwo = lit(2.0);
+    for (int i = 1; i <= 8; ++i) {
+        const QRect one = atOne[i].first, two = atTwo[i].first;
+        ASSERT_GT(one.width(), 30) << i;
+        for (const auto& [edge, twice] : {std::pair{two.left(), 2 * one.left()}, {two.top(), 2 * one.top()},
+                                          {two.right() + 1, 2 * (one.right() + 1)}, {two.bottom() + 1, 2 * (one.bottom() + 1)}})
+            EXPECT_LE(qAbs(edge - twice), 1) << i << ": " << qPrintable(QDebug::toString(one)) << " " << qPrintable(QDebug::toString(two));
+        // Drawn afresh, the edges stay thin (about 2.8 times as many part-lit pixels);
+        // a picture stretched twice as large has 4 times as many (8 smoothed).
+        EXPECT_TRUE(atTwo[i].second > atOne[i].second && 2 * atTwo[i].second < 7 * atOne[i].second) << atOne[i].second << " " << atTwo[i].second;
+    }
+}
+
+TEST_F(Form1Test, TheRightButtonsMenuZoomsTheBoardKeepsItInFrontAndBoardIniRemembersIt) {
+    QMenu* menu = board.findChild<QMenu*>();
+    ASSERT_TRUE(menu);
+    const auto items = [&] {
+        QStringList shown;
+        for (QAction* item : menu->actions()) shown << item->text() + (item->isChecked() ? "*" : "");
+        return shown.join(u',').toStdString();
+    };
+    const auto choose = [&](const char* text) {
+        for (QAction* item : menu->actions()) if (item->text() == QString::fromUtf8(text)) item->trigger();
+    };
+    // The right button on the background, where the left one drags: the menu, no move.
+    const QPoint at(20, 20), to(60, 50);
+    QMouseEvent press(QEvent::MouseButtonPress, at, board.mapToGlobal(at), Qt::RightButton, Qt::RightButton, {});
+    QMouseEvent drag(QEvent::MouseMove, to, board.mapToGlobal(to), Qt::NoButton, Qt::RightButton, {});
+    QContextMenuEvent open(QContextMenuEvent::Mouse, at, board.mapToGlobal(at));
+    for (QEvent* event : std::initializer_list<QEvent*>{&press, &drag, &open}) QApplication::sendEvent(&board, event);
+    EXPECT_TRUE(menu->isVisible() && board.pos() == QPoint(0, 0));
+    menu->hide();
+    EXPECT_EQ(items(), "表示倍率,100%*,150%,200%,300%,400%,画面に合わせる,,常に手前に表示");
+
+    choose("300%");
+    EXPECT_TRUE(board.size() == QSize(1287, 702) && board.mask().boundingRect() == board.rect());
+    board.move(30, 40);
+    choose("画面に合わせる");
+    choose("常に手前に表示");
+    EXPECT_EQ(items(), "表示倍率,100%,150%,200%,300%,400%,画面に合わせる*,,常に手前に表示*");
+    // The face fills the screen's width, centred between black bands, the displays in their places on it.
+    const QRect screen = board.screen()->geometry();
+    const QImage shown = board.grab().toImage();
+    int top = 0;
+    while (top < screen.height() && shown.pixel(screen.width() / 2, top) == qRgb(0, 0, 0)) ++top;
+    EXPECT_TRUE(board.geometry() == screen && qAbs(screen.height() - 2 * top - 234.0 * screen.width() / 429) <= 2) << top;
+    EXPECT_EQ(board.fareDisplay(1).geometry(), zoomed(QRect(110, 96, 65, 34), screen.width() / 429.0, {0, top}));
+    EXPECT_TRUE(board.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    board.GetFormInfo();
+    EXPECT_EQ(QPoint(state.formInfo.FormLeft, state.formInfo.FormTop), QPoint(450, 600)) << "the place it returns to";
+    choose("150%");
+    EXPECT_EQ(board.geometry(), QRect(30, 40, 644, 351));
+
+    // board.ini is read at the next start; a value it does not know reads as 100 %.
+    EXPECT_TRUE(BoardView::defaultFile().startsWith(config.path()));
+    Form1 next(state);
+    next.placeAtStart();
+    EXPECT_TRUE(next.zoom() == BoardZoom::level(150) && next.alwaysOnTop() && next.size() == QSize(644, 351));
+    QSettings(BoardView::defaultFile(), QSettings::IniFormat).setValue("board/zoom", "250");
+    EXPECT_TRUE(BoardView::load(BoardView::defaultFile()) == (BoardView{BoardZoom::level(100), true}));
+}
+
+TEST(BoardZoom, AFittedBoardKeepsItsAspectCentredOnItsScreen) {
+    EXPECT_EQ(BoardZoom::fitted().faceRect({1920, 0, 1920, 1080}), QRect(0, 16, 1920, 1047));
+    EXPECT_EQ(BoardZoom::fitted().faceRect({0, 0, 800, 1200}), QRect(0, 382, 800, 436));
+    EXPECT_EQ(BoardZoom::fitted().faceRect({0, 0, 3000, 1170}), QRect(427, 0, 2145, 1170));
 }
 
 }  // namespace

@@ -15,6 +15,8 @@ public:
     void setKeta(qint16 keta) override;
     void setDegitSize(qint16 degitSize) override;
     void setShift(qint16 shift) override;
+    // Sized and drawn `zoom` times larger, for a board shown larger than designed.
+    void setZoom(qreal zoom);
 
 protected:
     void drawNow() override { DrawDegit(); }
@@ -27,4 +29,5 @@ private:
     // Fixed at creation: old systems drew the faces apart and not bold.
     int charExtra_;
     bool boldFace_;
+    qreal zoom_ = 1.0;
 };

@@ -34,6 +34,11 @@ void M_DegitEmNB::setShift(qint16 shift) {
     markChanged();
 }
 
+void M_DegitEmNB::setZoom(qreal zoom) {
+    zoom_ = zoom;
+    redraw();
+}
+
 void M_DegitEmNB::resizeEvent(QResizeEvent* event) {
     DegitBase::resizeEvent(event);
     redraw();
@@ -62,9 +67,9 @@ void M_DegitEmNB::DrawDegitEmf() {
     }
 
     // The picture's frame is the cells it holds; it is stretched onto the
-    // rectangle from (0, 0) to (width - 1, height * 1.14).
+    // rectangle from (0, 0) to (width - 1, height * 1.14), in pixels of the unzoomed display.
     const QRectF frame(0, 0, metrics.horizontalAdvance(eights), metrics.height());
-    const QSizeF target(width() - 1, qRound(height() * kHeightFactor));
+    const QSizeF target(width() - zoom_, qRound(height() * kHeightFactor));
     QPainter painter(&surface());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

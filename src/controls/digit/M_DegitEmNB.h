@@ -15,6 +15,9 @@ public:
     void setKeta(qint16 keta) override;
     void setDegitSize(qint16 degitSize) override;
     void setShift(qint16 shift) override;
+    // The host's zoom: the picture's one-pixel margin grows with it, so a
+    // display drawn twice as large is this one magnified.
+    void setZoom(qreal zoom);
 
 protected:
     void drawNow() override { DrawDegitEmf(); }
@@ -25,4 +28,6 @@ private:
     // into the control 1.14 times its height, so the cell's empty bottom falls
     // below the lower edge.
     void DrawDegitEmf();
+
+    qreal zoom_ = 1.0;
 };

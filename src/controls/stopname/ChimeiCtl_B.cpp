@@ -67,15 +67,21 @@ protected:
 // Shows the kept canvas picture; drawing happens on the picture, not here.
 class ChimeiCtl_B::Canvas : public QWidget {
 public:
-    Canvas(QWidget* parent, const QImage& image) : QWidget(parent), image_(image) {
+    Canvas(QWidget* parent, const QImage& image, const qreal& zoom) : QWidget(parent), image_(image), zoom_(zoom) {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, image_); }
+    // Each dot grows into a block of the zoom's size; no smoothing blurs them.
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.scale(zoom_, zoom_);
+        painter.drawImage(0, 0, image_);
+    }
 
 private:
     const QImage& image_;
+    const qreal& zoom_;
 };
 
 ChimeiCtl_B::ChimeiCtl_B(QWidget* parent)
@@ -94,11 +100,11 @@ ChimeiCtl_B::ChimeiCtl_B(QWidget* parent)
       mincho_(cellFont(chimei_layout::Face::Mincho)),
       ticks_(this) {
     resize(sizeHint());
-    Picture2->setGeometry(0, 0, 36, chimei_layout::kStripHeight);
+    resizeViewport({36, chimei_layout::kStripHeight});
     Picture2->setAppearance(appearance_);
     canvasImage_ = QImage(kCanvasWidth, chimei_layout::kStripHeight, QImage::Format_RGB32);
     canvasImage_.fill(colorOf(backColor_));
-    Picture1 = new Canvas(Picture2->inside, canvasImage_);
+    Picture1 = new Canvas(Picture2->inside, canvasImage_, zoom_);
     Picture1->setGeometry(0, 0, kCanvasWidth, chimei_layout::kStripHeight);
     Picture2->setBackground(colorOf(backColor_));
     Picture3.fill(Qt::white);
@@ -144,10 +150,7 @@ void ChimeiCtl_B::setAppearance(qint16 appearance) {
     appearance_ = appearance;
     Picture2->setAppearance(appearance);
     clearCanvas();
-    if (appearance == 0)
-        Picture2->resize(35, 185);
-    else
-        Picture2->resize(37, 195);
+    resizeViewport(appearance == 0 ? QSize(35, 185) : QSize(37, 195));
     markChanged();
 }
 
@@ -161,7 +164,20 @@ void ChimeiCtl_B::setFontBold(bool bold) {
     markChanged();
 }
 
-int ChimeiCtl_B::viewportHeight() const { return Picture2->height(); }
+int ChimeiCtl_B::viewportHeight() const { return viewport_.height(); }
+
+void ChimeiCtl_B::resizeViewport(QSize designed) {
+    viewport_ = designed;
+    Picture2->resize(qRound(designed.width() * zoom_), qRound(designed.height() * zoom_));
+}
+
+void ChimeiCtl_B::setZoom(qreal zoom) {
+    zoom_ = zoom;
+    resizeViewport(viewport_);
+    resizeCanvas(canvasImage_.height());
+    setCanvasTop(canvasTop_);
+    Picture1->update();
+}
 
 void ChimeiCtl_B::clearCanvas() {
     canvasImage_.fill(colorOf(backColor_));
@@ -173,14 +189,14 @@ void ChimeiCtl_B::resizeCanvas(int height) {
         canvasImage_ = QImage(kCanvasWidth, height, QImage::Format_RGB32);
         canvasImage_.fill(colorOf(backColor_));
     }
-    Picture1->resize(kCanvasWidth, height);
+    Picture1->resize(qRound(kCanvasWidth * zoom_), qRound(height * zoom_));
 }
 
 void ChimeiCtl_B::setCanvasTop(double top) {
     canvasTop_ = top;
     // Only a downward runaway (a negative Speed) gets this far from the strip.
     const double shown = std::clamp(std::round(top), -1.0e6, 1.0e6);
-    Picture1->move(0, static_cast<int>(shown));
+    Picture1->move(0, static_cast<int>(std::round(shown * zoom_)));
 }
 
 void ChimeiCtl_B::SetChimei(const QString& strText) {

@@ -75,6 +75,9 @@ public:
     int viewportHeight() const;
 
     QSize sizeHint() const override { return {35, 192}; }
+    // Shown `zoom` times larger, for a board shown larger than designed: the
+    // strip and its dots grow, the scroll keeps its designed steps.
+    void setZoom(qreal zoom);
 
 signals:
     // A persisted property was set, so the host's saved design is out of date.
@@ -97,6 +100,8 @@ private:
     // Frame ticks while the canvas moves, one wake-up at the end of a pause,
     // nothing at all otherwise.
     void scheduleTicks();
+    // The strip at its designed size, shown at the zoom.
+    void resizeViewport(QSize designed);
 
     quint32 backColor_;
     quint32 foreColor_;
@@ -111,6 +116,8 @@ private:
     Canvas* Picture1;
     QImage canvasImage_;
     double canvasTop_ = 0;
+    QSize viewport_;
+    qreal zoom_ = 1.0;
     // The work cell: one cell's text printed black on white, then sampled.
     QImage Picture3;
     QFont gothic_;
