@@ -1,7 +1,6 @@
 #include "sound/JTalkVoiceDialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,9 +10,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
-#include <QVBoxLayout>
 
 #include <cmath>
+
+#include "sound/VoiceDialog.h"
 
 namespace {
 
@@ -115,21 +115,7 @@ JTalkVoiceDialog::JTalkVoiceDialog(QWidget* owner, const QString& title, const J
     form->addRow(u"音量"_qs, row({volume_, volumeValue_}));
     form->addRow(u"声質"_qs, row({allPass_, allPassValue_, allPassAuto_}));
 
-    auto* test = new QPushButton(u"試聴"_qs, this);
-    test->setObjectName(u"test"_qs);
-    connect(test, &QPushButton::clicked, this, [this, tryOut] { tryOut(this->settings()); });
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(u"ok"_qs);
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(u"cancel"_qs);
-    buttons->button(QDialogButtonBox::Cancel)->setText(u"キャンセル"_qs);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(test, 0, Qt::AlignLeft);
-    layout->addWidget(buttons);
+    finishVoiceDialog(*this, form, [this, tryOut] { tryOut(this->settings()); });
 }
 
 JTalkSettings JTalkVoiceDialog::settings() const {

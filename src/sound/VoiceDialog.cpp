@@ -45,23 +45,27 @@ VoiceDialog::VoiceDialog(QWidget* owner, const QString& title, const VoiceSettin
     form->addRow(u"高さ"_qs, pitch_);
     form->addRow(u"音量"_qs, volume_);
 
-    auto* test = new QPushButton(u"試聴"_qs, this);
-    test->setObjectName(u"test"_qs);
-    connect(test, &QPushButton::clicked, this, [this, tryOut] { tryOut(this->settings()); });
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(u"ok"_qs);
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(u"cancel"_qs);
-    buttons->button(QDialogButtonBox::Cancel)->setText(u"キャンセル"_qs);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(test, 0, Qt::AlignLeft);
-    layout->addWidget(buttons);
+    finishVoiceDialog(*this, form, [this, tryOut] { tryOut(this->settings()); });
 }
 
 VoiceSettings VoiceDialog::settings() const {
     return {variant_->currentData().toString(), rate_->value(), pitch_->value(), volume_->value()};
+}
+
+void finishVoiceDialog(QDialog& dialog, QFormLayout* form, std::function<void()> tryOut) {
+    auto* test = new QPushButton(u"試聴"_qs, &dialog);
+    test->setObjectName(u"test"_qs);
+    QObject::connect(test, &QPushButton::clicked, &dialog, std::move(tryOut));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(u"ok"_qs);
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(u"cancel"_qs);
+    buttons->button(QDialogButtonBox::Cancel)->setText(u"キャンセル"_qs);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(form);
+    layout->addWidget(test, 0, Qt::AlignLeft);
+    layout->addWidget(buttons);
 }

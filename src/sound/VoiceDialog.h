@@ -7,7 +7,12 @@
 #include "sound/VoiceSettings.h"
 
 class QComboBox;
+class QFormLayout;
 class QSlider;
+
+// The foot both voice dialogs share, below their form: 試聴, which calls
+// `tryOut` to hear the settings as they stand, then OK and キャンセル.
+void finishVoiceDialog(QDialog& dialog, QFormLayout* form, std::function<void()> tryOut);
 
 // The speech engine's voice settings: variant, rate, pitch and volume, and a
 // button that lets the user hear them before keeping them.
