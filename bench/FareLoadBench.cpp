@@ -1,7 +1,6 @@
 // LoadFareData of a full 301-stop route, from the file on disk to the table.
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -56,11 +55,3 @@ void BM_LoadFareData301Stops(benchmark::State& state) {
 BENCHMARK(BM_LoadFareData301Stops)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

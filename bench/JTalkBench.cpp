@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -130,6 +131,36 @@ void openDevice(JTalkEngine& engine, const QString& line) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
 }
 
+// Speak to first audible sample, a line an iteration, into the latency
+// counters; a run stops with its reason when a line is heard not at all, or,
+// with `mustBeNew`, was rendered already.
+void timeLines(benchmark::State& state, JTalkEngine& engine, const std::function<QString()>& nextLine, int timeoutMs,
+               bool mustBeNew) {
+    std::vector<double> heard, calls;
+    {
+        first_audible::Listener listener;
+        for (auto _ : state) {
+            const QString line = nextLine();
+            if (mustBeNew && engine.isReady(line)) {
+                state.SkipWithError("the line was rendered already");
+                break;
+            }
+            engine.stop();
+            listener.pause();
+            const auto h = listener.time([&] { engine.speak(line); }, timeoutMs);
+            if (!h) {
+                state.SkipWithError(engine.state() == TextToSpeech::Failed ? "open_jtalk failed" : "nothing was heard");
+                break;
+            }
+            state.SetIterationTime(h->ms / 1000);
+            heard.push_back(h->ms);
+            calls.push_back(h->callMs);
+        }
+    }
+    engine.stop();
+    setLatencyCounters(state, heard, calls);
+}
+
 void BM_SpeakRenderedLineToFirstAudibleSample(benchmark::State& state) {
     first_audible::useDiskDevice();
     NaturalVoice voice;
@@ -143,26 +174,8 @@ void BM_SpeakRenderedLineToFirstAudibleSample(benchmark::State& state) {
     openDevice(engine, texts[0]);
     state.counters["voice_lead_silence_ms"] = leadSilenceMs(engine, texts);
 
-    std::vector<double> heard, calls;
-    {
-        first_audible::Listener listener;
-        qsizetype next = 0;
-        for (auto _ : state) {
-            const QString& line = texts[next++ % texts.size()];
-            engine.stop();
-            listener.pause();
-            const auto h = listener.time([&] { engine.speak(line); }, 2000);
-            if (!h) {
-                state.SkipWithError("nothing was heard");
-                break;
-            }
-            state.SetIterationTime(h->ms / 1000);
-            heard.push_back(h->ms);
-            calls.push_back(h->callMs);
-        }
-    }
-    engine.stop();
-    setLatencyCounters(state, heard, calls);
+    qsizetype next = 0;
+    timeLines(state, engine, [&] { return texts[next++ % texts.size()]; }, 2000, false);
 }
 BENCHMARK(BM_SpeakRenderedLineToFirstAudibleSample)->UseManualTime()->Iterations(40)->Unit(benchmark::kMillisecond);
 
@@ -173,30 +186,8 @@ void BM_SpeakNewLineToFirstAudibleSample(benchmark::State& state) {
     JTalkEngine& engine = *voice.engine;
     openDevice(engine, u"ご乗車ありがとうございます。"_qs);
 
-    std::vector<double> heard, calls;
-    {
-        first_audible::Listener listener;
-        int n = 10;
-        for (auto _ : state) {
-            const QString line = newLine(n++);
-            if (engine.isReady(line)) {
-                state.SkipWithError("the line was rendered already");
-                break;
-            }
-            engine.stop();
-            listener.pause();
-            const auto h = listener.time([&] { engine.speak(line); }, 3000);
-            if (!h) {
-                state.SkipWithError(engine.state() == TextToSpeech::Failed ? "open_jtalk failed" : "nothing was heard");
-                break;
-            }
-            state.SetIterationTime(h->ms / 1000);
-            heard.push_back(h->ms);
-            calls.push_back(h->callMs);
-        }
-    }
-    engine.stop();
-    setLatencyCounters(state, heard, calls);
+    int n = 10;
+    timeLines(state, engine, [&] { return newLine(n++); }, 3000, true);
     state.counters["characters"] = double(newLine(10).size());
 }
 // At most 90 iterations: newLine's two digits.

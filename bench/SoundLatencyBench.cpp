@@ -3,7 +3,6 @@
 // is handed to the mixer again (target: 5 ms).
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <SDL_mixer.h>
@@ -146,11 +145,3 @@ void BM_ReplayThreeMinuteMidi(benchmark::State& state) {
 BENCHMARK(BM_ReplayThreeMinuteMidi)->Iterations(30)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
